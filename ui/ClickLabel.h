@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLabel>
+
+namespace tavrelin::ui {
+
+// A label that reports a click: the left button pressed and released over it.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+}  // namespace tavrelin::ui

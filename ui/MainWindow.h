@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+
+#include <QWidget>
+
+#include "Game.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tavrelin::ui {
+
+class ClickLabel;
+class PictureBox;
+
+// The game's one window. It lays out its fixed controls, builds the grid of cells at start-up,
+// hands every click to the game and shows on its widgets what the game says each cell and counter
+// shows. The rules of the game all live in Game.
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Builds the window and runs its start-up; the generator is seeded here, once per run.
+    explicit MainWindow(RandomSource& random, QWidget* parent = nullptr);
+
+    const Game& game() const { return game_; }
+
+private:
+    void CreateControls();
+    // Start-up: seed the generator, turn the template cell into the 14 x 14 grid, deal the first game.
+    void Form_Load();
+    void Label3_Click(int Index);
+    void Label4_Click();
+    void Command1_Click(int Index);
+    // Brings every cell and both counters in line with the game, touching only what changed.
+    void ShowGame();
+    ClickLabel* CreateCell();
+
+    RandomSource& random_;
+    Game game_;
+    // What each cell label shows now, so that a refresh repaints only the cells that changed.
+    std::array<CellFace, CELL_COUNT> shown_{};
+
+    QLabel* Label1 = nullptr;
+    std::array<ClickLabel*, CELL_COUNT> Label3{};
+    PictureBox* Picture1 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    std::array<QLabel*, 2> Label2{};
+    std::array<QLineEdit*, 2> Text2{};
+    QPushButton* Command1 = nullptr;
+    QPlainTextEdit* Text1 = nullptr;
+    ClickLabel* Label4 = nullptr;
+};
+
+}  // namespace tavrelin::ui
