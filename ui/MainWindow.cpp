@@ -107,6 +107,10 @@ void MainWindow::CreateControls()
     Command1->setGeometry(ToPixels(COMMAND1));
     Command1->setPalette(QApplication::palette(Command1));
     SetBackground(Command1, QPalette::Button, SIGNAL_RED);
+    // The toolkit's own button face tints its colour; the face of "Чисти" is plain red.
+    Command1->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
+                                           "QPushButton:pressed { border-style: inset; }")
+                                .arg(QColor(SIGNAL_RED).name()));
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(1); });
 
     Label4 = new ClickLabel(this);

@@ -47,23 +47,23 @@ void DrawShip(QPainter& painter, double x, double y, double length, double beam)
 {
     painter.save();
     painter.translate(x, y);
-    painter.rotate(24);
+    painter.rotate(32);
     painter.scale(1.0, 0.92);
 
     // The wake: a white fan spreading behind the stern, and the bow wave.
     QPainterPath wake;
     wake.moveTo(-beam * 0.4, length * 0.45);
-    wake.lineTo(-beam * 1.6, length * 0.95);
-    wake.lineTo(beam * 1.6, length * 0.95);
+    wake.lineTo(-beam * 1.1, length * 0.85);
+    wake.lineTo(beam * 1.1, length * 0.85);
     wake.lineTo(beam * 0.4, length * 0.45);
     wake.closeSubpath();
-    QLinearGradient foam(0, length * 0.45, 0, length * 0.95);
+    QLinearGradient foam(0, length * 0.45, 0, length * 0.85);
     foam.setColorAt(0.0, QColor(235, 242, 250, 220));
     foam.setColorAt(1.0, QColor(235, 242, 250, 0));
     painter.fillPath(wake, foam);
     painter.setPen(QPen(QColor(230, 238, 248, 200), 1.2));
-    painter.drawLine(QPointF(0, -length * 0.5), QPointF(-beam * 0.9, -length * 0.28));
-    painter.drawLine(QPointF(0, -length * 0.5), QPointF(beam * 0.9, -length * 0.28));
+    painter.drawLine(QPointF(0, -length * 0.5), QPointF(-beam * 0.7, -length * 0.36));
+    painter.drawLine(QPointF(0, -length * 0.5), QPointF(beam * 0.7, -length * 0.36));
 
     // The hull, pointed at the bow and square at the stern.
     QPainterPath hull;
@@ -111,8 +111,8 @@ QImage DrawPicture()
     const double spacing = static_cast<double>(PICTURE_WIDTH) / SHIPS_IN_PICTURE;
     for (int i = 0; i < SHIPS_IN_PICTURE; ++i) {
         const double x = spacing * (i + 0.5);
-        const double y = 58 + ((i % 2 == 0) ? -4 : 5);
-        DrawShip(painter, x, y, 92, 15);
+        const double y = 56 + ((i % 2 == 0) ? -5 : 5);
+        DrawShip(painter, x, y, 70, 15);
     }
     return picture;
 }

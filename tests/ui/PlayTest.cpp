@@ -1,0 +1,143 @@
+// Playing in the shown window: shots, the hidden switch and the button "Чисти", clicked as a
+// player would, with the answers read back from the widgets.
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "WidgetTestSupport.h"
+
+namespace tavrelin::testing {
+
+class PlayTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ShownWindow> shown;
+
+    const Game& game() const { return shown->window->game(); }
+    QString Counter(int i) const { return shown->Control<QLineEdit>(QStringLiteral("Text2_%1").arg(i))->text(); }
+    CellCode CodeAt(int index) const { return game().Board[CellRow(index)][CellCol(index)]; }
+
+    // The first cell, by cell index, whose hidden code is the one given.
+    int FirstCellWith(CellCode code) const
+    {
+        for (int n = 0; n < CELL_COUNT; ++n) {
+            if (CodeAt(n) == code) {
+                return n;
+            }
+        }
+        return -1;
+    }
+
+    void ExpectCellShows(int index, const QColor& colour, const QString& caption) const
+    {
+        QCOMPARE(shown->Cell(index)->palette().color(QPalette::Window), colour);
+        QCOMPARE(shown->Cell(index)->text(), caption);
+    }
+
+    int RedCells() const
+    {
+        int red = 0;
+        for (int n = 0; n < CELL_COUNT; ++n) {
+            red += shown->Cell(n)->palette().color(QPalette::Window) == QColor(255, 0, 0) ? 1 : 0;
+        }
+        return red;
+    }
+
+private slots:
+    void init()
+    {
+        shown = std::make_unique<ShownWindow>();
+        QVERIFY(shown->exposed);
+    }
+    void cleanup() { shown.reset(); }
+
+    void aClickOnACellAnswersTheShot()
+    {
+        const int ship = FirstCellWith(CELL_SHIP);
+        const int near = FirstCellWith(CELL_NEAR);
+        const int open = FirstCellWith(CELL_EMPTY);
+        QTest::mouseClick(shown->Cell(ship), Qt::LeftButton);
+        ExpectCellShows(ship, QColor(255, 0, 0), QStringLiteral("X"));
+        QCOMPARE(Counter(0), QStringLiteral("24"));
+        QCOMPARE(Counter(1), QStringLiteral("1"));
+        QTest::mouseClick(shown->Cell(near), Qt::LeftButton);
+        ExpectCellShows(near, QColor(255, 255, 0), QStringLiteral("!"));
+        QTest::mouseClick(shown->Cell(open), Qt::LeftButton);
+        ExpectCellShows(open, QColor(0, 0, 255), QStringLiteral(" "));
+        QCOMPARE(Counter(1), QStringLiteral("3"));
+        // A second click on a shot cell is no shot.
+        QTest::mouseClick(shown->Cell(open), Qt::LeftButton);
+        QCOMPARE(Counter(1), QStringLiteral("3"));
+        // Only the left button shoots.
+        const int other = FirstCellWith(CELL_EMPTY) == open ? open + 1 : FirstCellWith(CELL_EMPTY);
+        QTest::mouseClick(shown->Cell(other), Qt::RightButton);
+        QCOMPARE(Counter(1), QStringLiteral("3"));
+    }
+
+    void everyCellAnswersWithItsOwnIndex()
+    {
+        for (int n = 0; n < CELL_COUNT; ++n) {
+            QTest::mouseClick(shown->Cell(n), Qt::LeftButton);
+            const CellFace& face = game().Label3[n];
+            QVERIFY2(face.BackColor != WHITE, qPrintable(QString::number(n)));
+            const QColor colour(face.BackColor.Red, face.BackColor.Green, face.BackColor.Blue);
+            ExpectCellShows(n, colour, QString::fromUtf8(face.Caption.data(), face.Caption.size()));
+        }
+        QCOMPARE(Counter(0), QStringLiteral("0"));
+        QCOMPARE(Counter(1), QStringLiteral("196"));
+    }
+
+    void theHiddenSwitchShowsTheFleetFromItsVisiblePart()
+    {
+        // The pixel column under the rules box does not reach the switch.
+        shown->ClickAt(QPoint(496, 324));
+        QCOMPARE(RedCells(), 0);
+        shown->ClickAt(QPoint(500, 324));
+        QCOMPARE(RedCells(), FLEET_CELLS);
+        for (int n = 0; n < CELL_COUNT; ++n) {
+            if (CodeAt(n) == CELL_SHIP) {
+                ExpectCellShows(n, QColor(255, 0, 0), QStringLiteral("X"));
+            }
+        }
+        QCOMPARE(Counter(0), QStringLiteral("0"));
+        QCOMPARE(Counter(1), QStringLiteral("25"));
+        // Switched off, the fleet stays painted and the counters stay as they are.
+        shown->ClickAt(QPoint(504, 328));
+        QCOMPARE(RedCells(), FLEET_CELLS);
+        QCOMPARE(Counter(1), QStringLiteral("25"));
+    }
+
+    void theClearButtonDealsAFreshGame()
+    {
+        for (int n = 0; n < CELL_COUNT; n += 2) {
+            QTest::mouseClick(shown->Cell(n), Qt::LeftButton);
+        }
+        shown->ClickAt(QPoint(500, 324));
+        const BoardArray oldFleet = game().Board;
+        QTest::mouseClick(shown->Control<QPushButton>(QStringLiteral("Command1_1")), Qt::LeftButton);
+        for (int n = 0; n < CELL_COUNT; ++n) {
+            ExpectCellShows(n, QColor(255, 255, 255), QString());
+        }
+        QCOMPARE(Counter(0), QStringLiteral("25"));
+        QCOMPARE(Counter(1), QStringLiteral("0"));
+        QVERIFY(game().Board != oldFleet);
+        QCOMPARE(shown->random.seedings, 1);
+    }
+
+    void theClearButtonAnswersTheKeyboardToo()
+    {
+        QTest::mouseClick(shown->Cell(0), Qt::LeftButton);
+        QCOMPARE(Counter(1), QStringLiteral("1"));
+        auto* button = shown->Control<QPushButton>(QStringLiteral("Command1_1"));
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Space);
+        QCOMPARE(Counter(1), QStringLiteral("0"));
+        ExpectCellShows(0, QColor(255, 255, 255), QString());
+    }
+};
+
+}  // namespace tavrelin::testing
+
+TAVRELIN_WIDGET_TEST_MAIN(tavrelin::testing::PlayTest)
+#include "PlayTest.moc"
