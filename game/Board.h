@@ -27,13 +27,31 @@ constexpr CellCode CELL_SHIP = 2;
 using BoardArray = std::array<std::array<CellCode, BOARD_SIZE>, BOARD_SIZE>;
 
 // A cell index names a cell label and runs down each column in turn: index = 14 * Col + Row.
-constexpr int CellIndex(int row, int col) { return FIELD_SIZE * col + row; }
-constexpr int CellRow(int index) { return index % FIELD_SIZE; }
-constexpr int CellCol(int index) { return index / FIELD_SIZE; }
+constexpr int CellIndex(int row, int col)
+{
+    return FIELD_SIZE * col + row;
+}
+constexpr int CellRow(int index)
+{
+    return index % FIELD_SIZE;
+}
+constexpr int CellCol(int index)
+{
+    return index / FIELD_SIZE;
+}
 
 // A placement position runs along each row in turn: Pos = 14 * Row + Col.
-constexpr int Position(int row, int col) { return FIELD_SIZE * row + col; }
-constexpr int PositionRow(int pos) { return pos / FIELD_SIZE; }
-constexpr int PositionCol(int pos) { return pos % FIELD_SIZE; }
+constexpr int Position(int row, int col)
+{
+    return FIELD_SIZE * row + col;
+}
+constexpr int PositionRow(int pos)
+{
+    return pos / FIELD_SIZE;
+}
+constexpr int PositionCol(int pos)
+{
+    return pos % FIELD_SIZE;
+}
 
 }  // namespace tavrelin

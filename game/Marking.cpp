@@ -12,11 +12,13 @@ struct Step {
 };
 
 // The eight neighbours of a cell, row by row from the upper left.
+// clang-format off
 constexpr std::array<Step, 8> NEIGHBOURS{{
     {-1, -1}, {-1, 0}, {-1, 1},
     {0, -1},           {0, 1},
     {1, -1},  {1, 0},  {1, 1},
 }};
+// clang-format on
 
 constexpr bool InsideBoard(int row, int col)
 {

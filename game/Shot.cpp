@@ -43,8 +43,14 @@ void Game::CountAttempt()
     }
 }
 
-void Game::ShowRemaining() { Text2[0] = std::to_string(FLEET_CELLS - Hits); }
+void Game::ShowRemaining()
+{
+    Text2[0] = std::to_string(FLEET_CELLS - Hits);
+}
 
-void Game::ShowAttempts() { Text2[1] = std::to_string(Attempts); }
+void Game::ShowAttempts()
+{
+    Text2[1] = std::to_string(Attempts);
+}
 
 }  // namespace tavrelin

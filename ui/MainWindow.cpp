@@ -17,7 +17,10 @@ namespace tavrelin::ui {
 
 namespace {
 
-QColor ToQColor(Colour colour) { return QColor(colour.Red, colour.Green, colour.Blue); }
+QColor ToQColor(Colour colour)
+{
+    return QColor(colour.Red, colour.Green, colour.Blue);
+}
 
 // Gives a widget a background colour of its own, the same whether it is enabled or not.
 void SetBackground(QWidget* widget, QPalette::ColorRole role, QRgb colour)
@@ -36,8 +39,8 @@ QString ObjectName(const char* control, int index)
 }  // namespace
 
 MainWindow::MainWindow(RandomSource& random, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
       random_(random),
       game_(random)
 {

@@ -121,8 +121,8 @@ QImage DrawPicture()
 enum Paint : std::uint8_t { CLEAR, OUTLINE, BUN, BUN_SHADE, SEED, LETTUCE, TOMATO, CHEESE, PATTY, PATTY_SHADE };
 
 constexpr std::array<QRgb, 10> ICON_COLOURS{
-    qRgb(0, 0, 0),       qRgb(58, 30, 12),  qRgb(232, 158, 62), qRgb(192, 112, 36), qRgb(255, 246, 214),
-    qRgb(74, 178, 48),   qRgb(216, 44, 34), qRgb(255, 204, 20), qRgb(120, 62, 28),  qRgb(84, 42, 18),
+    qRgb(0, 0, 0),     qRgb(58, 30, 12),  qRgb(232, 158, 62), qRgb(192, 112, 36), qRgb(255, 246, 214),
+    qRgb(74, 178, 48), qRgb(216, 44, 34), qRgb(255, 204, 20), qRgb(120, 62, 28),  qRgb(84, 42, 18),
 };
 
 using IconPixels = std::array<std::array<Paint, ICON_SIZE>, ICON_SIZE>;
@@ -214,8 +214,8 @@ void PutU32(std::vector<std::uint8_t>& out, unsigned value)
 // An icon file holding one 32 x 32 image in 256 colours with its transparency mask.
 std::vector<std::uint8_t> IcoFile(const IconPixels& icon)
 {
-    constexpr unsigned colourRowBytes = ICON_SIZE;      // one byte a pixel, already a multiple of 4
-    constexpr unsigned maskRowBytes = ICON_SIZE / 8;    // one bit a pixel, already a multiple of 4
+    constexpr unsigned colourRowBytes = ICON_SIZE;    // one byte a pixel, already a multiple of 4
+    constexpr unsigned maskRowBytes = ICON_SIZE / 8;  // one bit a pixel, already a multiple of 4
     constexpr unsigned paletteBytes = 256 * 4;
     constexpr unsigned imageBytes = 40 + paletteBytes + ICON_SIZE * (colourRowBytes + maskRowBytes);
     std::vector<std::uint8_t> out;
@@ -226,8 +226,8 @@ std::vector<std::uint8_t> IcoFile(const IconPixels& icon)
     out.push_back(ICON_SIZE);
     out.push_back(0);  // 0 stands for 256 colours
     out.push_back(0);
-    PutU16(out, 1);    // colour planes
-    PutU16(out, 8);    // bits a pixel
+    PutU16(out, 1);  // colour planes
+    PutU16(out, 8);  // bits a pixel
     PutU32(out, imageBytes);
     PutU32(out, 6 + 16);
     // The bitmap header counts the colour image and the mask together: twice the height.
@@ -294,8 +294,9 @@ int main(int argc, char* argv[])
     bool saved = Save(DrawPicture(), folder.filePath(QStringLiteral("warships.jpg")), "jpeg", 90);
     const IconPixels icon = DrawIcon();
     for (const int size : {32, 64, 128, 256}) {
-        saved = Save(IconImage(icon, size / ICON_SIZE),
-                     folder.filePath(QStringLiteral("tavrelin-%1.png").arg(size)), "png") && saved;
+        saved = Save(IconImage(icon, size / ICON_SIZE), folder.filePath(QStringLiteral("tavrelin-%1.png").arg(size)),
+                     "png") &&
+                saved;
     }
     const std::vector<std::uint8_t> ico = IcoFile(icon);
     std::ofstream file(folder.filePath(QStringLiteral("tavrelin.ico")).toStdString(), std::ios::binary);

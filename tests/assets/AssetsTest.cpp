@@ -18,10 +18,22 @@ Bytes ReadFile(const std::string& name)
     return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-unsigned BigEndian16(const Bytes& b, std::size_t at) { return b.at(at) << 8 | b.at(at + 1); }
-unsigned LittleEndian16(const Bytes& b, std::size_t at) { return b.at(at) | b.at(at + 1) << 8; }
-unsigned LittleEndian32(const Bytes& b, std::size_t at) { return LittleEndian16(b, at) | LittleEndian16(b, at + 2) << 16; }
-unsigned BigEndian32(const Bytes& b, std::size_t at) { return BigEndian16(b, at) << 16 | BigEndian16(b, at + 2); }
+unsigned BigEndian16(const Bytes& b, std::size_t at)
+{
+    return b.at(at) << 8 | b.at(at + 1);
+}
+unsigned LittleEndian16(const Bytes& b, std::size_t at)
+{
+    return b.at(at) | b.at(at + 1) << 8;
+}
+unsigned LittleEndian32(const Bytes& b, std::size_t at)
+{
+    return LittleEndian16(b, at) | LittleEndian16(b, at + 2) << 16;
+}
+unsigned BigEndian32(const Bytes& b, std::size_t at)
+{
+    return BigEndian16(b, at) << 16 | BigEndian16(b, at + 2);
+}
 
 struct JpegFacts {
     unsigned frameMarker = 0;
@@ -40,7 +52,8 @@ JpegFacts ReadJpeg(const Bytes& jpeg)
     while (at + 4 <= jpeg.size() && jpeg[at] == 0xFF) {
         const unsigned marker = jpeg[at + 1];
         const unsigned length = BigEndian16(jpeg, at + 2);
-        if (marker == 0xE0 && std::string(jpeg.begin() + at + 4, jpeg.begin() + at + 9) == std::string("JFIF\0", 5)) {
+        const auto segment = jpeg.begin() + static_cast<std::ptrdiff_t>(at);
+        if (marker == 0xE0 && std::string(segment + 4, segment + 9) == std::string("JFIF\0", 5)) {
             facts.densityUnit = jpeg.at(at + 11);
             facts.xDensity = BigEndian16(jpeg, at + 12);
             facts.yDensity = BigEndian16(jpeg, at + 14);

@@ -14,8 +14,8 @@ struct Cell {
 // Cell indexes run down the columns of the grid; placement positions run along its rows.
 TEST(CellIndex, RunsDownEachColumn)
 {
-    for (const Cell c : {Cell{0, 0, 0}, Cell{1, 1, 0}, Cell{13, 13, 0}, Cell{14, 0, 1}, Cell{27, 13, 1},
-                         Cell{47, 5, 3}, Cell{182, 0, 13}, Cell{195, 13, 13}}) {
+    for (const Cell c : {Cell{0, 0, 0}, Cell{1, 1, 0}, Cell{13, 13, 0}, Cell{14, 0, 1}, Cell{27, 13, 1}, Cell{47, 5, 3},
+                         Cell{182, 0, 13}, Cell{195, 13, 13}}) {
         EXPECT_EQ(CellRow(c.number), c.row) << "cell " << c.number;
         EXPECT_EQ(CellCol(c.number), c.col) << "cell " << c.number;
         EXPECT_EQ(CellIndex(c.row, c.col), c.number);
@@ -24,8 +24,8 @@ TEST(CellIndex, RunsDownEachColumn)
 
 TEST(PlacementPosition, RunsAlongEachRow)
 {
-    for (const Cell c : {Cell{0, 0, 0}, Cell{4, 0, 4}, Cell{13, 0, 13}, Cell{14, 1, 0}, Cell{182, 13, 0},
-                         Cell{195, 13, 13}}) {
+    for (const Cell c :
+         {Cell{0, 0, 0}, Cell{4, 0, 4}, Cell{13, 0, 13}, Cell{14, 1, 0}, Cell{182, 13, 0}, Cell{195, 13, 13}}) {
         EXPECT_EQ(PositionRow(c.number), c.row) << "position " << c.number;
         EXPECT_EQ(PositionCol(c.number), c.col) << "position " << c.number;
         EXPECT_EQ(Position(c.row, c.col), c.number);

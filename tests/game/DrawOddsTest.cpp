@@ -41,30 +41,57 @@ void ExpectOdds(const std::map<int, double>& actual, const std::map<int, double>
     }
 }
 
-Square FirstShipCell(const Game& game) { return ShipSquares(game.Board).front(); }
+Square FirstShipCell(const Game& game)
+{
+    return ShipSquares(game.Board).front();
+}
 
 TEST(DrawOdds, FourCellShipTakesEachSideAndOffsetEquallyOften)
 {
-    ExpectOdds(Sweep(2, 0, [](Game& g) { g.PlaceShip4(); return g.Dir4; }),
+    ExpectOdds(Sweep(2, 0,
+                     [](Game& g) {
+                         g.PlaceShip4();
+                         return g.Dir4;
+                     }),
                {{0, 25}, {1, 25}, {2, 25}, {3, 25}}, "Dir4");
-    ExpectOdds(Sweep(2, 1, [](Game& g) { g.PlaceShip4(); return FirstShipCell(g).col; }),
+    ExpectOdds(Sweep(2, 1,
+                     [](Game& g) {
+                         g.PlaceShip4();
+                         return FirstShipCell(g).col;
+                     }),
                {{2, 20}, {3, 20}, {4, 20}, {5, 20}, {6, 20}}, "Offset4");
 }
 
 TEST(DrawOdds, ThreeCellShipFavoursNoLineAndSlightlyShunsTheLastOffset)
 {
-    ExpectOdds(Sweep(2, 0, [](Game& g) { g.PlaceShip3(); return FirstShipCell(g).col; }),
+    ExpectOdds(Sweep(2, 0,
+                     [](Game& g) {
+                         g.PlaceShip3();
+                         return FirstShipCell(g).col;
+                     }),
                {{3, 16.5}, {4, 17}, {5, 17}, {6, 17}, {7, 16.5}, {8, 16}}, "Offset3");
-    ExpectOdds(Sweep(2, 1, [](Game& g) { g.PlaceShip3(); return FirstShipCell(g).row; }), {{0, 50}, {1, 50}},
-               "Band3");
+    ExpectOdds(Sweep(2, 1,
+                     [](Game& g) {
+                         g.PlaceShip3();
+                         return FirstShipCell(g).row;
+                     }),
+               {{0, 50}, {1, 50}}, "Band3");
 }
 
 TEST(DrawOdds, TwoCellShipOffsetAndBand)
 {
-    ExpectOdds(Sweep(2, 0, [](Game& g) { g.PlaceShip2(); return FirstShipCell(g).col - 1; }),
+    ExpectOdds(Sweep(2, 0,
+                     [](Game& g) {
+                         g.PlaceShip2();
+                         return FirstShipCell(g).col - 1;
+                     }),
                {{4, 33.5}, {5, 33.5}, {6, 33}}, "Offset2");
-    ExpectOdds(Sweep(2, 1, [](Game& g) { g.PlaceShip2(); return FirstShipCell(g).row - 3; }), {{0, 50}, {1, 50}},
-               "Band2");
+    ExpectOdds(Sweep(2, 1,
+                     [](Game& g) {
+                         g.PlaceShip2();
+                         return FirstShipCell(g).row - 3;
+                     }),
+               {{0, 50}, {1, 50}}, "Band2");
 }
 
 TEST(DrawOdds, SingleShipPositionsWrapRoundPast195)

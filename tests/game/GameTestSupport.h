@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <compare>
+#include <tuple>
 #include <vector>
 
 #include "Game.h"
@@ -37,7 +37,10 @@ private:
 };
 
 // The value u whose rounded draw of m is the given result.
-constexpr double DrawOf(int result, int m) { return (result + 0.25) / m; }
+constexpr double DrawOf(int result, int m)
+{
+    return (result + 0.25) / m;
+}
 
 // Lays out a board from a text picture, one string a row: '.' open water, '+' next to a ship,
 // '#' a ship cell. A picture of 15 rows of 15 includes the margin; one of 14 leaves it at zero.
@@ -91,7 +94,10 @@ inline void PrintTo(const CellFace& face, std::ostream* out)
 }
 
 // Shoots a cell given by row and column.
-inline void Shoot(Game& game, int row, int col) { game.Label3_Click(CellIndex(row, col)); }
+inline void Shoot(Game& game, int row, int col)
+{
+    game.Label3_Click(CellIndex(row, col));
+}
 
 }  // namespace tavrelin::testing
 
@@ -101,10 +107,13 @@ struct Square {
     int row;
     int col;
     friend bool operator==(const Square&, const Square&) = default;
-    friend auto operator<=>(const Square&, const Square&) = default;
+    friend bool operator<(const Square& a, const Square& b) { return std::tie(a.row, a.col) < std::tie(b.row, b.col); }
 };
 
-inline void PrintTo(const Square& square, std::ostream* out) { *out << "(" << square.row << ", " << square.col << ")"; }
+inline void PrintTo(const Square& square, std::ostream* out)
+{
+    *out << "(" << square.row << ", " << square.col << ")";
+}
 
 // The ship cells of the whole board array, row by row.
 inline std::vector<Square> ShipSquares(const BoardArray& board)

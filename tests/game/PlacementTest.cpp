@@ -116,20 +116,20 @@ TEST(NewGame, DealsTheFleetInTheOrderOfItsDraws)
 {
     ScriptedRandom random;
     for (const int draw : {
-             1, 4,        // four-cell ship: right side, rows 6..9
-             0, 0,        // three-cell ships clockwise from it: bottom, offset 3, outer row
-             2, 1,        //   left, offset 5, inner column
-             5, 0,        //   top, offset 8, outer row
-             0, 1,        // two-cell ships: upper, offset 4, band 1
-             2, 0,        //   right, offset 6
-             1, 0,        //   lower, offset 5, band 0
-             0, 1,        //   left, offset 4
+             1, 4,  // four-cell ship: right side, rows 6..9
+             0, 0,  // three-cell ships clockwise from it: bottom, offset 3, outer row
+             2, 1,  //   left, offset 5, inner column
+             5, 0,  //   top, offset 8, outer row
+             0, 1,  // two-cell ships: upper, offset 4, band 1
+             2, 0,  //   right, offset 6
+             1, 0,  //   lower, offset 5, band 0
+             0, 1,  //   left, offset 4
          }) {
         random.Add(DrawOf(draw, 100));
     }
     // Single ships: a ship cell and a marked cell are drawn and thrown back before (2, 2).
-    for (const int position : {Position(13, 3), Position(12, 3), Position(2, 2), Position(12, 12),
-                               Position(3, 2), Position(11, 0), Position(2, 12)}) {
+    for (const int position : {Position(13, 3), Position(12, 3), Position(2, 2), Position(12, 12), Position(3, 2),
+                               Position(11, 0), Position(2, 12)}) {
         random.Add(DrawOf(position, 200));
     }
     Game game(random);

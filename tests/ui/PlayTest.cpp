@@ -82,7 +82,8 @@ private slots:
             const CellFace& face = game().Label3[n];
             QVERIFY2(face.BackColor != WHITE, qPrintable(QString::number(n)));
             const QColor colour(face.BackColor.Red, face.BackColor.Green, face.BackColor.Blue);
-            ExpectCellShows(n, colour, QString::fromUtf8(face.Caption.data(), face.Caption.size()));
+            ExpectCellShows(n, colour,
+                            QString::fromUtf8(face.Caption.data(), static_cast<qsizetype>(face.Caption.size())));
         }
         QCOMPARE(Counter(0), QStringLiteral("0"));
         QCOMPARE(Counter(1), QStringLiteral("196"));

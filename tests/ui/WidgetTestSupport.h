@@ -55,13 +55,13 @@ struct ShownWindow {
 }  // namespace tavrelin::testing
 
 // Widget tests run on the offscreen platform unless told otherwise, so they need no display.
-#define TAVRELIN_WIDGET_TEST_MAIN(TestClass)                         \
-    int main(int argc, char* argv[])                                 \
-    {                                                                \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {        \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                 \
-        }                                                            \
-        QApplication application(argc, argv);                        \
-        TestClass test;                                              \
-        return QTest::qExec(&test, argc, argv);                      \
+#define TAVRELIN_WIDGET_TEST_MAIN(TestClass)                  \
+    int main(int argc, char* argv[])                          \
+    {                                                         \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) { \
+            qputenv("QT_QPA_PLATFORM", "offscreen");          \
+        }                                                     \
+        QApplication application(argc, argv);                 \
+        TestClass test;                                       \
+        return QTest::qExec(&test, argc, argv);               \
     }

@@ -56,17 +56,28 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("container");
         QTest::addColumn<QRect>("pixels");
-        QTest::newRow("Label1(0)") << "Label1_0" << "" << QRect(96, 0, 305, 25);
-        QTest::newRow("Label3(0)") << "Label3_0" << "" << QRect(8, 32, 20, 20);
-        QTest::newRow("Picture1") << "Picture1" << "" << QRect(296, 32, 201, 122);
-        QTest::newRow("Frame1") << "Frame1" << "" << QRect(328, 168, 145, 89);
-        QTest::newRow("Label2(0)") << "Label2_0" << "Frame1" << QRect(8, 24, 73, 27);
-        QTest::newRow("Text2(0)") << "Text2_0" << "Frame1" << QRect(80, 24, 57, 27);
-        QTest::newRow("Label2(1)") << "Label2_1" << "Frame1" << QRect(8, 56, 73, 27);
-        QTest::newRow("Text2(1)") << "Text2_1" << "Frame1" << QRect(80, 56, 57, 27);
-        QTest::newRow("Command1(1)") << "Command1_1" << "" << QRect(368, 272, 81, 25);
-        QTest::newRow("Text1(0)") << "Text1_0" << "" << QRect(8, 320, 489, 137);
-        QTest::newRow("Label4") << "Label4" << "" << QRect(496, 320, 9, 9);
+        QTest::newRow("Label1(0)") << "Label1_0"
+                                   << "" << QRect(96, 0, 305, 25);
+        QTest::newRow("Label3(0)") << "Label3_0"
+                                   << "" << QRect(8, 32, 20, 20);
+        QTest::newRow("Picture1") << "Picture1"
+                                  << "" << QRect(296, 32, 201, 122);
+        QTest::newRow("Frame1") << "Frame1"
+                                << "" << QRect(328, 168, 145, 89);
+        QTest::newRow("Label2(0)") << "Label2_0"
+                                   << "Frame1" << QRect(8, 24, 73, 27);
+        QTest::newRow("Text2(0)") << "Text2_0"
+                                  << "Frame1" << QRect(80, 24, 57, 27);
+        QTest::newRow("Label2(1)") << "Label2_1"
+                                   << "Frame1" << QRect(8, 56, 73, 27);
+        QTest::newRow("Text2(1)") << "Text2_1"
+                                  << "Frame1" << QRect(80, 56, 57, 27);
+        QTest::newRow("Command1(1)") << "Command1_1"
+                                     << "" << QRect(368, 272, 81, 25);
+        QTest::newRow("Text1(0)") << "Text1_0"
+                                  << "" << QRect(8, 320, 489, 137);
+        QTest::newRow("Label4") << "Label4"
+                                << "" << QRect(496, 320, 9, 9);
     }
 
     void controlsStandWhereTheyAreDesigned()
@@ -201,17 +212,16 @@ private slots:
     {
         const QImage image = shown->window->grab().toImage();
         QCOMPARE(image.size(), QSize(508, 461));
-        QCOMPARE(image.pixelColor(292, 200), QColor(192, 192, 255));   // between the grid and the frame
-        QCOMPARE(image.pixelColor(500, 400), QColor(192, 192, 255));   // the right margin
-        QCOMPARE(image.pixelColor(500, 324), QColor(192, 192, 255));   // the hidden switch
-        QCOMPARE(image.pixelColor(18, 42), QColor(255, 255, 255));     // the template cell
-        QCOMPARE(image.pixelColor(280, 280), QColor(255, 255, 255));   // the bottom-right cell
-        QCOMPARE(image.pixelColor(120, 12), QColor(255, 192, 128));    // the title
+        QCOMPARE(image.pixelColor(292, 200), QColor(192, 192, 255));  // between the grid and the frame
+        QCOMPARE(image.pixelColor(500, 400), QColor(192, 192, 255));  // the right margin
+        QCOMPARE(image.pixelColor(500, 324), QColor(192, 192, 255));  // the hidden switch
+        QCOMPARE(image.pixelColor(18, 42), QColor(255, 255, 255));    // the template cell
+        QCOMPARE(image.pixelColor(280, 280), QColor(255, 255, 255));  // the bottom-right cell
+        QCOMPARE(image.pixelColor(120, 12), QColor(255, 192, 128));   // the title
         QCOMPARE(image.pixelColor(328 + 100, 168 + 30), QColor(0, 255, 0));
         QCOMPARE(image.pixelColor(328 + 100, 168 + 62), QColor(255, 0, 0));
         const QColor button = image.pixelColor(368 + 10, 272 + 12);
-        QVERIFY2(button.red() >= 230 && button.green() <= 40 && button.blue() <= 40,
-                 qPrintable(button.name()));
+        QVERIFY2(button.red() >= 230 && button.green() <= 40 && button.blue() <= 40, qPrintable(button.name()));
 
         // The picture starts inside its 2-pixel border, at its own size, and is cut off at the
         // inner right edge: picture column 196 is the last one shown.
