@@ -77,8 +77,6 @@ private:
     void CountAttempt();
     void ShowRemaining();
     void ShowAttempts();
-    // Every open-water neighbour of the ship cell at (row, col), inside the board array, becomes CELL_NEAR.
-    void MarkAround(int row, int col);
 
     RandomSource& random_;
 };

@@ -25,6 +25,18 @@ constexpr bool InsideBoard(int row, int col)
     return row >= 0 && row < BOARD_SIZE && col >= 0 && col < BOARD_SIZE;
 }
 
+// Every open-water neighbour of the ship cell at (row, col), inside the board array, becomes CELL_NEAR.
+void MarkAround(BoardArray& board, int row, int col)
+{
+    for (const Step step : NEIGHBOURS) {
+        const int r = row + step.Rows;
+        const int c = col + step.Cols;
+        if (InsideBoard(r, c) && board[r][c] < CELL_SHIP) {
+            board[r][c] = CELL_NEAR;
+        }
+    }
+}
+
 }  // namespace
 
 void Game::UpdateBoard()
@@ -33,7 +45,7 @@ void Game::UpdateBoard()
     for (Row = 0; Row < BOARD_SIZE; ++Row) {
         for (Col = 0; Col < BOARD_SIZE; ++Col) {
             if (Board[Row][Col] == CELL_SHIP) {
-                MarkAround(Row, Col);
+                MarkAround(Board, Row, Col);
             }
         }
     }
@@ -42,7 +54,7 @@ void Game::UpdateBoard()
     Hits = 0;
     for (Row = 0; Row < FIELD_SIZE; ++Row) {
         for (Col = 0; Col < FIELD_SIZE; ++Col) {
-            if (Board[Row][Col] == CELL_SHIP && ShowShips) {
+            if (ShowShips && Board[Row][Col] == CELL_SHIP) {
                 CellFace& cell = Label3[CellIndex(Row, Col)];
                 cell.BackColor = RED;
                 cell.Caption = "X";
@@ -51,17 +63,6 @@ void Game::UpdateBoard()
                 ShowRemaining();
                 ShowAttempts();
             }
-        }
-    }
-}
-
-void Game::MarkAround(int row, int col)
-{
-    for (const Step step : NEIGHBOURS) {
-        const int r = row + step.Rows;
-        const int c = col + step.Cols;
-        if (InsideBoard(r, c) && Board[r][c] < CELL_SHIP) {
-            Board[r][c] = CELL_NEAR;
         }
     }
 }

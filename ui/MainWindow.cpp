@@ -127,8 +127,6 @@ void MainWindow::CreateControls()
     Text1->setGeometry(ToPixels(TEXT1));
     // The rules box keeps the system's colours rather than the window's lavender.
     Text1->setPalette(QApplication::palette(Text1));
-    // The box shows line breaks as LF; the rules end each line with CR LF.
-    Text1->setPlainText(QString::fromUtf8(RULES_TEXT).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     Text1->setReadOnly(true);
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -136,6 +134,9 @@ void MainWindow::CreateControls()
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setTabChangesFocus(true);
+    // The text goes in last, so it is laid out once, for the box as it stays. The box shows line
+    // breaks as LF; the rules end each line with CR LF.
+    Text1->setPlainText(QString::fromUtf8(RULES_TEXT).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     // The rules box covers the first pixel column of the hidden switch.
     Text1->raise();
 
