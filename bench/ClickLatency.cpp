@@ -51,6 +51,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     std::vector<QLabel*> cells;
+    cells.reserve(tavrelin::CELL_COUNT);
     for (int n = 0; n < tavrelin::CELL_COUNT; ++n) {
         cells.push_back(window.findChild<QLabel*>(QStringLiteral("Label3_%1").arg(n)));
     }

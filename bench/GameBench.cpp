@@ -15,7 +15,7 @@ void NewGame(benchmark::State& state)
 {
     StandardRandom random(1);
     Game game(random);
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         game.NewGame();
         benchmark::DoNotOptimize(game.Board);
     }
@@ -28,7 +28,7 @@ void UpdateBoard(benchmark::State& state)
     Game game(random);
     game.NewGame();
     game.ShowShips = state.range(0) != 0;
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         game.UpdateBoard();
         benchmark::DoNotOptimize(game.Board);
         benchmark::DoNotOptimize(game.Label3);
@@ -41,7 +41,7 @@ void Label3_Click(benchmark::State& state)
 {
     StandardRandom random(1);
     Game game(random);
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         state.PauseTiming();
         game.NewGame();
         state.ResumeTiming();

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <cstdio>
 #include <set>
 #include <vector>
 
+#include <QApplication>
 #include <QEvent>
 #include <QObject>
+#include <QTimer>
 #include <QWidget>
 
 #include <sys/resource.h>
@@ -44,6 +47,24 @@ inline long PeakMemoryKiB()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+}
+
+// Shows the window and runs the toolkit until every one of the widgets has painted once, then
+// prints the process's peak memory. The caller times the whole process.
+inline int ShowUntilPainted(QWidget& window, const std::vector<QWidget*>& widgets)
+{
+    PaintWatcher watcher(widgets);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&watcher] {
+        if (watcher.AllPainted()) {
+            QApplication::quit();
+        }
+    });
+    poll.start(0);
+    window.show();
+    const int status = QApplication::exec();
+    std::printf("peak_kib=%ld\n", PeakMemoryKiB());
+    return status;
 }
 
 }  // namespace tavrelin::bench

@@ -78,6 +78,19 @@ TEST(Marking, AShipInTheBottomRightCornerMarksTheMarginToo)
         });
 }
 
+TEST(Marking, ScansTheMarginRowAndColumnToo)
+{
+    // The game never puts a ship there, but the pass reads the whole array.
+    ScriptedRandom random;
+    Game game(random);
+    game.Board[14][5] = CELL_SHIP;
+    game.Board[5][14] = CELL_SHIP;
+    game.UpdateBoard();
+    for (const auto& [row, col] : {std::pair{13, 4}, {13, 5}, {13, 6}, {14, 4}, {14, 6}, {4, 13}, {6, 14}}) {
+        EXPECT_EQ(game.Board[row][col], CELL_NEAR) << row << ", " << col;
+    }
+}
+
 TEST(Marking, TheCellsOfOneShipStayShipCells)
 {
     ExpectMarking(

@@ -68,6 +68,7 @@ TEST(RandomPlay, AMillionClicksKeepTheGameSound)
     std::uniform_int_distribution<int> index(-3, CELL_COUNT + 2);
     std::uniform_int_distribution<int> buttonIndex(-1, 3);
     for (int event = 0; event < EVENTS; ++event) {
+        SCOPED_TRACE(::testing::Message() << "seed " << seed << ", event " << event);
         const Game before = game;
         const int k = kind(events);
         if (k < 96) {
@@ -75,34 +76,32 @@ TEST(RandomPlay, AMillionClicksKeepTheGameSound)
             game.Label3_Click(n);
             const bool shot = n >= 0 && n < CELL_COUNT && before.Label3[n].BackColor == WHITE;
             if (shot) {
-                ASSERT_EQ(game.Label3[n], ShotFace(game.Board[CellRow(n)][CellCol(n)]))
-                    << "seed " << seed << ", event " << event;
-                ASSERT_EQ(game.Text2[0], std::to_string(FLEET_CELLS - game.Hits))
-                    << "seed " << seed << ", event " << event;
+                ASSERT_EQ(game.Label3[n], ShotFace(game.Board[CellRow(n)][CellCol(n)]));
+                ASSERT_EQ(game.Text2[0], std::to_string(FLEET_CELLS - game.Hits));
             } else {
-                ASSERT_EQ(game.Label3, before.Label3) << "seed " << seed << ", event " << event;
-                ASSERT_EQ(game.Text2, before.Text2) << "seed " << seed << ", event " << event;
+                ASSERT_EQ(game.Label3, before.Label3);
+                ASSERT_EQ(game.Text2, before.Text2);
             }
         } else if (k < 98) {
             game.Label4_Click();
-            ASSERT_EQ(game.Board, before.Board) << "seed " << seed << ", event " << event;
+            ASSERT_EQ(game.Board, before.Board);
             if (game.ShowShips) {
-                ASSERT_EQ(game.Text2[0], "0") << "seed " << seed << ", event " << event;
+                ASSERT_EQ(game.Text2[0], "0");
             } else {
-                ASSERT_EQ(game.Text2, before.Text2) << "seed " << seed << ", event " << event;
+                ASSERT_EQ(game.Text2, before.Text2);
             }
         } else {
             const int i = k == 99 ? 1 : buttonIndex(events);
             game.Command1_Click(i);
             if (i == 1) {
-                ASSERT_EQ(game.Text2[0], "25") << "seed " << seed << ", event " << event;
-                ASSERT_EQ(game.Text2[1], "0") << "seed " << seed << ", event " << event;
+                ASSERT_EQ(game.Text2[0], "25");
+                ASSERT_EQ(game.Text2[1], "0");
             } else {
-                ASSERT_EQ(game.Board, before.Board) << "seed " << seed << ", event " << event;
-                ASSERT_EQ(game.Label3, before.Label3) << "seed " << seed << ", event " << event;
+                ASSERT_EQ(game.Board, before.Board);
+                ASSERT_EQ(game.Label3, before.Label3);
             }
         }
-        ASSERT_TRUE(IsSound(game)) << "seed " << seed << ", event " << event;
+        ASSERT_TRUE(IsSound(game));
     }
 }
 
