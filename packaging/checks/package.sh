@@ -12,7 +12,7 @@ cpack --config "$build/CPackConfig.cmake" -B "$work/out" >/dev/null
 deb=$(ls "$work"/out/tavrelin_*_amd64.deb)
 
 echo "lintian:"
-lintian --fail-on error,warning --suppress-tags binary-has-unneeded-section "$deb"
+lintian --fail-on error,warning "$deb"
 
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
