@@ -110,9 +110,11 @@ void MainWindow::CreateControls()
     Command1->setGeometry(ToPixels(COMMAND1));
     Command1->setPalette(QApplication::palette(Command1));
     SetBackground(Command1, QPalette::Button, SIGNAL_RED);
-    // The toolkit's own button face tints its colour; the face of "Чисти" is plain red.
+    // The toolkit's own button face tints its colour; the face of "Чисти" is plain red, with a dark
+    // frame while it has the keyboard focus.
     Command1->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
-                                           "QPushButton:pressed { border-style: inset; }")
+                                           "QPushButton:focus { border: 2px solid #000000; }"
+                                           "QPushButton:pressed { border: 2px inset %1; }")
                                 .arg(QColor(SIGNAL_RED).name()));
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(1); });
 

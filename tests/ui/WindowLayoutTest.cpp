@@ -195,6 +195,18 @@ private slots:
         }
     }
 
+    void theClearButtonShowsWhenItHasTheFocus()
+    {
+        auto* button = shown->Control<QPushButton>("Command1_1");
+        const QImage plain = button->grab().toImage();
+        button->setFocus(Qt::TabFocusReason);
+        QVERIFY(button->hasFocus());
+        const QImage focused = button->grab().toImage();
+        QVERIFY(plain != focused);
+        // The face itself stays red.
+        QCOMPARE(focused.pixelColor(10, 12), QColor(255, 0, 0));
+    }
+
     void countersAndRulesLieOnTopOfWhatTheyOverlap()
     {
         QWidget& window = *shown->window;
