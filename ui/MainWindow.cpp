@@ -136,8 +136,7 @@ void MainWindow::CreateControls()
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setTabChangesFocus(true);
-    // The text goes in last, so it is laid out once, for the box as it stays. The box shows line
-    // breaks as LF; the rules end each line with CR LF.
+    // The box shows line breaks as LF; the rules end each line with CR LF.
     Text1->setPlainText(QString::fromUtf8(RULES_TEXT).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     // The rules box covers the first pixel column of the hidden switch.
     Text1->raise();
