@@ -1,18 +1,12 @@
-#include <QApplication>
-
-#include "Identity.h"
+#include "Application.h"
 #include "MainWindow.h"
 #include "RandomSource.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(tavrelin::APPLICATION_NAME));
-    QApplication::setApplicationVersion(QString::fromUtf8(tavrelin::APPLICATION_VERSION));
-    QGuiApplication::setDesktopFileName(QString::fromUtf8(tavrelin::DESKTOP_FILE_NAME));
-
+    tavrelin::ui::Application application(argc, argv);
     tavrelin::StandardRandom random;
     tavrelin::ui::MainWindow window(random);
     window.show();
-    return QApplication::exec();
+    return tavrelin::ui::Application::exec();
 }

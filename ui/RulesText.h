@@ -1,6 +1,6 @@
 #pragma once
 
-namespace tavrelin::ui {
+namespace tavrelin::design {
 
 // The rules shown under the grid: ten lines, each ending in CR LF.
 inline constexpr char RULES_TEXT[] =
@@ -19,4 +19,4 @@ inline constexpr char RULES_TEXT[] =
     "червено оцветяване при попадение; жълто оцветяване за близост и синьо оцветяване за липсващ "
     "кораб.\r\n";
 
-}  // namespace tavrelin::ui
+}  // namespace tavrelin::design

@@ -26,7 +26,7 @@ private slots:
             QVERIFY(cell->isVisible());
             QCOMPARE(cell->palette().color(QPalette::Window), QColor(255, 255, 255));
             QCOMPARE(cell->text(), QString());
-            QCOMPARE(cell->alignment(), Qt::AlignCenter);
+            QCOMPARE(cell->alignment(), Qt::AlignTop | Qt::AlignHCenter);
             QCOMPARE(cell->frameShape(), QFrame::Box);
             QCOMPARE(cell->parentWidget(), shown->window.get());
         }

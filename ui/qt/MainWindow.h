@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "Game.h"
+#include "ShownGame.h"
 
 class QGroupBox;
 class QLabel;
@@ -17,9 +18,9 @@ namespace tavrelin::ui {
 class ClickLabel;
 class PictureBox;
 
-// The game's one window. It lays out its fixed controls, builds the grid of cells at start-up,
-// hands every click to the game and shows on its widgets what the game says each cell and counter
-// shows. The rules of the game all live in Game.
+// The game's one window on Qt. It turns the window's design into widgets, builds the grid of
+// cells at start-up, hands every event to the game and shows what the game says each cell and
+// counter shows. The rules of the game all live in Game.
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -42,8 +43,7 @@ private:
 
     RandomSource& random_;
     Game game_;
-    // What each cell label shows now, so that a refresh repaints only the cells that changed.
-    std::array<CellFace, CELL_COUNT> shown_{};
+    design::ShownGame shown_;
 
     QLabel* Label1 = nullptr;
     std::array<ClickLabel*, CELL_COUNT> Label3{};

@@ -8,27 +8,59 @@
 #include <QScreen>
 
 #include "ClickLabel.h"
-#include "Identity.h"
 #include "PictureBox.h"
 #include "RulesText.h"
-#include "WindowLayout.h"
+#include "WindowDesign.h"
 
 namespace tavrelin::ui {
 
 namespace {
+
+QRect ToQRect(design::Rect twips)
+{
+    const design::Rect pixels = design::ToPixels(twips);
+    return QRect(pixels.Left, pixels.Top, pixels.Width, pixels.Height);
+}
 
 QColor ToQColor(Colour colour)
 {
     return QColor(colour.Red, colour.Green, colour.Blue);
 }
 
+// A caption stands at the top of its label, left or centred across it.
+Qt::Alignment ToQtAlignment(design::Alignment alignment)
+{
+    return Qt::AlignTop | (alignment == design::Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft);
+}
+
 // Gives a widget a background colour of its own, the same whether it is enabled or not.
-void SetBackground(QWidget* widget, QPalette::ColorRole role, QRgb colour)
+void SetBackground(QWidget* widget, QPalette::ColorRole role, Colour colour)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::All, role, colour);
+    palette.setColor(QPalette::All, role, ToQColor(colour));
     widget->setPalette(palette);
     widget->setAutoFillBackground(role == QPalette::Window);
+}
+
+// The window's font, every property set, so that nothing comes from the desktop's default font.
+QFont DesignFont()
+{
+    QFont font(QString::fromUtf8(design::FONT_FACE));
+    font.setPointSize(design::FONT_POINTS);
+    font.setWeight(QFont::Weight(design::FONT_WEIGHT));
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    font.setOverline(false);
+    font.setStretch(QFont::Unstretched);
+    font.setCapitalization(QFont::MixedCase);
+    font.setLetterSpacing(QFont::PercentageSpacing, 100);
+    font.setWordSpacing(0);
+    font.setKerning(true);
+    font.setFixedPitch(false);
+    // "Times New Roman" resolves to a metric-compatible face where the font itself is missing.
+    font.setStyleHint(QFont::Serif);
+    return font;
 }
 
 QString ObjectName(const char* control, int index)
@@ -50,48 +82,43 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
 
 void MainWindow::CreateControls()
 {
-    setWindowTitle(QString::fromUtf8(MAKER_WEB_ADDRESS) +
-                   QStringLiteral(" Информатика-логическа игра, случайни, таблица"));
+    setWindowTitle(QString::fromStdString(design::WindowCaption()));
     setWindowIcon(QIcon(QStringLiteral(":/assets/tavrelin-32.png")));
-    setFixedSize(ToPixels(CLIENT_AREA).size());
+    setFixedSize(ToQRect(design::CLIENT_AREA).size());
     if (const QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
-    SetBackground(this, QPalette::Window, LAVENDER);
-    // "Times New Roman" resolves to a metric-compatible face where the font itself is missing.
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSize(12);
-    setFont(font);
+    SetBackground(this, QPalette::Window, design::LAVENDER);
+    setFont(DesignFont());
 
-    Label1 = new QLabel(QStringLiteral("Tavrelin"), this);
+    Label1 = new QLabel(QString::fromUtf8(design::LABEL1_CAPTION), this);
     Label1->setObjectName(QStringLiteral("Label1_0"));
-    Label1->setGeometry(ToPixels(LABEL1));
-    Label1->setAlignment(Qt::AlignCenter);
-    SetBackground(Label1, QPalette::Window, ORANGE);
+    Label1->setGeometry(ToQRect(design::LABEL1));
+    Label1->setAlignment(ToQtAlignment(design::LABEL1_ALIGNMENT));
+    SetBackground(Label1, QPalette::Window, design::ORANGE);
 
     Label3[0] = CreateCell();
-    Label3[0]->setGeometry(ToPixels(LABEL3_TEMPLATE));
-    Label3[0]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Label3[0]->setGeometry(ToQRect(design::LABEL3_TEMPLATE));
+    Label3[0]->setAlignment(ToQtAlignment(design::LABEL3_DESIGN_ALIGNMENT));
 
     Picture1 = new PictureBox(QStringLiteral(":/assets/warships.jpg"), this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(ToPixels(PICTURE1));
+    Picture1->setGeometry(ToQRect(design::PICTURE1));
 
-    Frame1 = new QGroupBox(QStringLiteral("Резултат: min 25"), this);
+    Frame1 = new QGroupBox(QString::fromUtf8(design::FRAME1_CAPTION), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(ToPixels(FRAME1));
-    const QStringList captions{QStringLiteral("Остават:"), QStringLiteral("Опита:")};
-    const QRgb counterColours[2]{GREEN, SIGNAL_RED};
+    Frame1->setGeometry(ToQRect(design::FRAME1));
+    const Colour counterColours[2]{design::GREEN, design::SIGNAL_RED};
     for (int i = 0; i < 2; ++i) {
-        Label2[i] = new QLabel(captions[i], Frame1);
+        Label2[i] = new QLabel(QString::fromUtf8(design::LABEL2_CAPTIONS[i]), Frame1);
         Label2[i]->setObjectName(ObjectName("Label2", i));
-        Label2[i]->setGeometry(ToPixels(LABEL2[i]));
-        Label2[i]->setAlignment(Qt::AlignCenter);
-        SetBackground(Label2[i], QPalette::Window, ORANGE);
+        Label2[i]->setGeometry(ToQRect(design::LABEL2[i]));
+        Label2[i]->setAlignment(ToQtAlignment(design::LABEL2_ALIGNMENT[i]));
+        SetBackground(Label2[i], QPalette::Window, design::ORANGE);
 
         Text2[i] = new QLineEdit(Frame1);
         Text2[i]->setObjectName(ObjectName("Text2", i));
-        Text2[i]->setGeometry(ToPixels(TEXT2[i]));
+        Text2[i]->setGeometry(ToQRect(design::TEXT2[i]));
         Text2[i]->setAlignment(Qt::AlignCenter);
         SetBackground(Text2[i], QPalette::Base, counterColours[i]);
         // Each counter covers the last pixel column of its caption.
@@ -105,28 +132,28 @@ void MainWindow::CreateControls()
     Frame1->setPalette(framePalette);
     Frame1->setEnabled(false);
 
-    Command1 = new QPushButton(QStringLiteral("Чисти"), this);
-    Command1->setObjectName(ObjectName("Command1", 1));
-    Command1->setGeometry(ToPixels(COMMAND1));
+    Command1 = new QPushButton(QString::fromUtf8(design::COMMAND1_CAPTION), this);
+    Command1->setObjectName(ObjectName("Command1", design::COMMAND1_INDEX));
+    Command1->setGeometry(ToQRect(design::COMMAND1));
     Command1->setPalette(QApplication::palette(Command1));
-    SetBackground(Command1, QPalette::Button, SIGNAL_RED);
+    SetBackground(Command1, QPalette::Button, design::SIGNAL_RED);
     // The toolkit's own button face tints its colour; the face of "Чисти" is plain red, with a dark
     // frame while it has the keyboard focus.
     Command1->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
                                            "QPushButton:focus { border: 2px solid #000000; }"
                                            "QPushButton:pressed { border: 2px inset %1; }")
-                                .arg(QColor(SIGNAL_RED).name()));
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(1); });
+                                .arg(ToQColor(design::SIGNAL_RED).name()));
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(design::COMMAND1_INDEX); });
 
     Label4 = new ClickLabel(this);
     Label4->setObjectName(QStringLiteral("Label4"));
-    Label4->setGeometry(ToPixels(LABEL4));
-    SetBackground(Label4, QPalette::Window, LAVENDER);
+    Label4->setGeometry(ToQRect(design::LABEL4));
+    SetBackground(Label4, QPalette::Window, design::LAVENDER);
     connect(Label4, &ClickLabel::clicked, this, [this] { Label4_Click(); });
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(ObjectName("Text1", 0));
-    Text1->setGeometry(ToPixels(TEXT1));
+    Text1->setGeometry(ToQRect(design::TEXT1));
     // The rules box keeps the system's colours rather than the window's lavender.
     Text1->setPalette(QApplication::palette(Text1));
     Text1->setReadOnly(true);
@@ -137,13 +164,22 @@ void MainWindow::CreateControls()
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setTabChangesFocus(true);
     // The box shows line breaks as LF; the rules end each line with CR LF.
-    Text1->setPlainText(QString::fromUtf8(RULES_TEXT).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    Text1->setPlainText(QString::fromUtf8(design::RULES_TEXT).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     // The rules box covers the first pixel column of the hidden switch.
     Text1->raise();
 
-    setTabOrder(Text1, Picture1);
-    setTabOrder(Picture1, Command1);
-    Text1->setFocus();
+    const auto focusStop = [this](design::FocusStop stop) -> QWidget* {
+        switch (stop) {
+        case design::FocusStop::Text1: return Text1;
+        case design::FocusStop::Picture1: return Picture1;
+        case design::FocusStop::Command1: return Command1;
+        }
+        return nullptr;
+    };
+    for (std::size_t i = 0; i + 1 < design::TAB_ORDER.size(); ++i) {
+        setTabOrder(focusStop(design::TAB_ORDER[i]), focusStop(design::TAB_ORDER[i + 1]));
+    }
+    focusStop(design::TAB_ORDER.front())->setFocus();
 }
 
 ClickLabel* MainWindow::CreateCell()
@@ -151,7 +187,7 @@ ClickLabel* MainWindow::CreateCell()
     auto* cell = new ClickLabel(this);
     cell->setFrameStyle(QFrame::Box | QFrame::Plain);
     cell->setLineWidth(1);
-    SetBackground(cell, QPalette::Window, qRgb(WHITE.Red, WHITE.Green, WHITE.Blue));
+    SetBackground(cell, QPalette::Window, WHITE);
     return cell;
 }
 
@@ -160,17 +196,17 @@ void MainWindow::Form_Load()
     random_.SeedFromClock();
 
     ClickLabel* const Template = Label3[0];
-    Template->setAlignment(Qt::AlignCenter);
+    Template->setAlignment(ToQtAlignment(design::LABEL3_ALIGNMENT));
     Template->setObjectName(ObjectName("Label3", 0));
     for (int n = 1; n < CELL_COUNT; ++n) {
         ClickLabel* cell = CreateCell();
         cell->hide();
         cell->setObjectName(ObjectName("Label3", n));
         cell->resize(Template->size());
-        cell->setAlignment(Qt::AlignCenter);
-        const int horizontalOffset = CellCol(n) * Template->width();
-        const int verticalOffset = CellRow(n) * Template->height();
-        cell->move(Template->x() + horizontalOffset, Template->y() + verticalOffset);
+        cell->setAlignment(ToQtAlignment(design::LABEL3_ALIGNMENT));
+        const design::Rect place =
+            design::GridCell({Template->x(), Template->y(), Template->width(), Template->height()}, n);
+        cell->move(place.Left, place.Top);
         cell->show();
         Label3[n] = cell;
     }
@@ -202,21 +238,17 @@ void MainWindow::Command1_Click(int Index)
 
 void MainWindow::ShowGame()
 {
-    for (int n = 0; n < CELL_COUNT; ++n) {
-        const CellFace& face = game_.Label3[n];
-        if (face == shown_[n]) {
-            continue;
-        }
+    const design::ShownGame::Changes changes = shown_.Update(game_);
+    for (const int n : changes.Cells) {
+        const CellFace& face = shown_.Face(n);
         QPalette palette = Label3[n]->palette();
         palette.setColor(QPalette::All, QPalette::Window, ToQColor(face.BackColor));
         Label3[n]->setPalette(palette);
         Label3[n]->setText(QString::fromUtf8(face.Caption.data(), static_cast<qsizetype>(face.Caption.size())));
-        shown_[n] = face;
     }
     for (int i = 0; i < 2; ++i) {
-        const QString text = QString::fromStdString(game_.Text2[i]);
-        if (Text2[i]->text() != text) {
-            Text2[i]->setText(text);
+        if (changes.Counters[i]) {
+            Text2[i]->setText(QString::fromStdString(shown_.Text(i)));
         }
     }
 }

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "Board.h"
+#include "CellFace.h"
+
+// The design of the game's one window, written once for every toolkit: where each control stands,
+// its colours and texts, the window's font, and the order of the keyboard focus. A window for a
+// toolkit turns this into its own controls and adds nothing of its own.
+namespace tavrelin::design {
+
+// A place and size: Left and Top locate the outer top-left corner, Width and Height include the
+// border. The design gives them in twips, 1/1440 inch; a window shows them in pixels.
+struct Rect {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+// Twips in an inch.
+constexpr int TWIPS_PER_INCH = 1440;
+// The dots per inch the window is designed at: 15 twips to a pixel, and every design value is a
+// whole number of pixels.
+constexpr int DESIGN_DPI = 96;
+
+// A length in twips as pixels on a display of this many dots per inch, to the nearest pixel.
+constexpr int ToPixels(int twips, int dpi)
+{
+    return (twips * dpi + TWIPS_PER_INCH / 2) / TWIPS_PER_INCH;
+}
+
+// A place in twips as pixels. The edges are converted, not the size, so that controls which touch
+// in twips touch on every display.
+constexpr Rect ToPixels(Rect twips, int dpi = DESIGN_DPI)
+{
+    const int left = ToPixels(twips.Left, dpi);
+    const int top = ToPixels(twips.Top, dpi);
+    return {left, top, ToPixels(twips.Left + twips.Width, dpi) - left, ToPixels(twips.Top + twips.Height, dpi) - top};
+}
+
+// The controls, in twips. Label2 and Text2 stand inside Frame1 and are placed from its top-left
+// corner; everything else stands on the window's client area.
+constexpr Rect CLIENT_AREA{0, 0, 7620, 6915};
+constexpr Rect LABEL1{1440, 0, 4575, 375};
+// The template cell; start-up builds the whole grid from its place and size.
+constexpr Rect LABEL3_TEMPLATE{120, 480, 300, 300};
+constexpr Rect PICTURE1{4440, 480, 3015, 1830};
+constexpr Rect FRAME1{4920, 2520, 2175, 1335};
+// Each caption's last pixel column lies under its counter.
+constexpr std::array<Rect, 2> LABEL2{{{120, 360, 1095, 405}, {120, 840, 1095, 405}}};
+constexpr std::array<Rect, 2> TEXT2{{{1200, 360, 855, 405}, {1200, 840, 855, 405}}};
+constexpr Rect COMMAND1{5520, 4080, 1215, 375};
+constexpr Rect TEXT1{120, 4800, 7335, 2055};
+// The hidden switch: a 9 x 9 square in the right margin, its first pixel column under the rules box.
+constexpr Rect LABEL4{7440, 4800, 135, 135};
+
+// Cell n of the grid: column n \ 14 and row n Mod 14, counted in template cells from the
+// template's top-left corner. Works in whatever unit the template is given in.
+constexpr Rect GridCell(Rect Template, int n)
+{
+    return {Template.Left + CellCol(n) * Template.Width, Template.Top + CellRow(n) * Template.Height, Template.Width,
+            Template.Height};
+}
+
+// Pale lavender: the window, the score frame and the hidden switch.
+constexpr Colour LAVENDER{192, 192, 255};
+// Light orange: the title and the counter captions.
+constexpr Colour ORANGE{255, 192, 128};
+// The counter of ship cells still to find.
+constexpr Colour GREEN{0, 255, 0};
+// The attempts counter and the face of the button "Чисти".
+constexpr Colour SIGNAL_RED{255, 0, 0};
+
+// How a caption stands across its control; every caption starts at the control's top.
+enum class Alignment { Left, Centre };
+
+// The one font of the client area: every caption and text, the cells' "X" and "!" included.
+constexpr char FONT_FACE[] = "Times New Roman";
+constexpr int FONT_POINTS = 12;
+// Regular weight, not italic, underlined or struck out.
+constexpr int FONT_WEIGHT = 400;
+// Cyrillic.
+constexpr int FONT_CHARSET = 204;
+
+// The window's caption: the maker's web address, one blank, then this.
+constexpr char CAPTION_TEXT[] = "Информатика-логическа игра, случайни, таблица";
+std::string WindowCaption();
+
+constexpr char LABEL1_CAPTION[] = "Tavrelin";
+constexpr char FRAME1_CAPTION[] = "Резултат: min 25";
+// [0] beside the ship cells still to find, [1] beside the attempts.
+constexpr std::array<const char*, 2> LABEL2_CAPTIONS{"Остават:", "Опита:"};
+constexpr char COMMAND1_CAPTION[] = "Чисти";
+// The button is the only element of its array, with index 1.
+constexpr int COMMAND1_INDEX = 1;
+constexpr std::array<Alignment, 2> LABEL2_ALIGNMENT{Alignment::Centre, Alignment::Centre};
+constexpr Alignment LABEL1_ALIGNMENT = Alignment::Centre;
+// The template is designed left-aligned; start-up centres it and every copy.
+constexpr Alignment LABEL3_DESIGN_ALIGNMENT = Alignment::Left;
+constexpr Alignment LABEL3_ALIGNMENT = Alignment::Centre;
+
+// The controls that take the keyboard focus. Labels, the frame and the counters never do.
+enum class FocusStop { Text1, Picture1, Command1 };
+// The order in which Tab moves the focus, round and round; the focus starts at the first.
+constexpr std::array<FocusStop, 3> TAB_ORDER{FocusStop::Text1, FocusStop::Picture1, FocusStop::Command1};
+
+// Picture1's sunken border, in pixels; the picture is drawn at its own size from just inside it and
+// cut off at the box's inner edges.
+constexpr int PICTURE1_BORDER = 2;
+
+}  // namespace tavrelin::design
