@@ -1,21 +1,30 @@
 #!/usr/bin/env bash
-# Runs the game under a real X server and plays it from outside, as a person would: real pointer
-# clicks at pixel positions, and what the window shows read back from screenshots.
-#   x11.sh PROGRAM
+# Runs the game under a real X server, bare or with the openbox window manager around it, and plays
+# it from outside as a person would: real pointer clicks and key presses, what the window shows read
+# back from screenshots, and the counters and the keyboard focus read through the accessibility
+# bus, as a screen reader reads them.
+#   x11.sh PROGRAM [bare|openbox]
 set -euo pipefail
 program=$(realpath "$1")
-work=$(mktemp -d)
-fail() { echo "FAIL: $*" >&2; exit 1; }
+desktop=${2:-bare}
+here=$(dirname "$(realpath "$0")")
 
-# A display of our own: Xvfb picks a free number and writes it to the pipe.
-exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-read -r -t 20 number <&3 || fail "Xvfb did not start"
-export DISPLAY=":$number"
-QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
-game=$!
-trap 'kill $game $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+# The accessibility bus lives on a session bus of the test's own, with its sockets in a folder of
+# its own, so that two runs side by side do not meet.
+if [ -z "${TAVRELIN_E2E_SESSION:-}" ]; then
+    runtime=$(mktemp -d)
+    status=0
+    XDG_RUNTIME_DIR=$runtime TAVRELIN_E2E_SESSION=1 dbus-run-session -- bash "$0" "$@" || status=$?
+    rm -rf "$runtime"
+    exit "$status"
+fi
+source "$here/lib.sh"
+atspi() { /usr/bin/python3 "$here/atspi.py" "$@"; }
+
+start_display
+[ "$desktop" = openbox ] && start_window_manager
+QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/program.log" 2>&1 &
+on_exit "kill $!"
 
 window=$(xdotool search --sync --onlyvisible --name 'Информатика-логическа игра' | head -n1)
 [ -n "$window" ] || fail "the window did not appear"
@@ -37,41 +46,63 @@ title=$(xprop -id "$window" _NET_WM_NAME)
 icon=$(xprop -id "$window" _NET_WM_ICON)
 grep -q 'Icon (32 x 32)' <<<"$icon" || fail "the window has no 32 x 32 icon"
 
-# The colour of each cell just inside its border, clear of the caption: one line per cell index.
-cell_colours() {
-    import -window root "$work/screen.png"
-    convert "$work/screen.png" -crop "508x461+$left+$top" +repage txt:- > "$work/pixels.txt"
-    for n in $(seq 0 195); do
-        echo "$((8 + (n / 14) * 20 + 3)),$((32 + (n % 14) * 20 + 3)):"
-    done > "$work/centres.txt"
-    awk 'NR == FNR { want[$1] = FNR; next } ($1 in want) { colour[want[$1]] = $3 }
-         END { for (i = 1; i <= 196; i++) print colour[i] }' "$work/centres.txt" "$work/pixels.txt"
-}
-count() { grep -c -x "$1" || true; }
-click_at() { xdotool mousemove --sync "$((left + $1))" "$((top + $2))" click 1; }
-# Waits up to ten seconds for exactly N cells of the colour: the window repaints in its own time.
-wait_for_cells() {
-    for _ in $(seq 40); do
-        colours=$(cell_colours)
-        [ "$(count "$2" <<<"$colours")" = "$1" ] && return 0
-        sleep 0.25
-    done
-    return 1
-}
+# The whole window, frame included, stands in the middle of the 1024 x 768 screen.
+frame=(0 0 0 0)
+if [ "$desktop" = openbox ]; then
+    read -r -a frame <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+    [ "${frame[2]}" -gt 0 ] || fail "openbox put no title bar on the window"
+fi
+outer_left=$((left - frame[0]))
+outer_top=$((top - frame[2]))
+off_x=$((2 * outer_left - (1024 - 508 - frame[0] - frame[1])))
+off_y=$((2 * outer_top - (768 - 461 - frame[2] - frame[3])))
+[ "${off_x#-}" -le 2 ] && [ "${off_y#-}" -le 2 ] ||
+    fail "the framed window at $outer_left,$outer_top is $((off_x / 2)),$((off_y / 2)) pixels off the centre"
+echo "framed window at $outer_left,$outer_top; frame ${frame[*]}; off the centre by $((off_x / 2)),$((off_y / 2))"
 
+# Without a window manager nobody gives the window the keyboard; the test does, as one would.
+[ "$desktop" = bare ] && xdotool windowfocus --sync "$window"
+
+# The keyboard: the focus starts in the rules box, where Enter does nothing to the game; Tab goes
+# on to the picture box and "Чисти", which Return, Enter and Space all press.
 wait_for_cells 196 '#FFFFFF' || fail "not every cell is white at start-up"
-
-click_at 18 42
+[ "$(atspi focus)" = "text: " ] || fail "the focus starts on $(atspi focus), not in the rules box"
+click_cell 20
 wait_for_cells 195 '#FFFFFF' || fail "a click on a cell does not shoot it"
-shot=$(head -n1 <<<"$colours")
-case "$shot" in '#FF0000' | '#FFFF00' | '#0000FF') ;; *) fail "a shot cell shows $shot" ;; esac
+counters=$(atspi counters)
+xdotool key Return
+sleep 0.3
+[ "$(atspi counters)" = "$counters" ] || fail "Enter in the rules box changed the counters to $(atspi counters)"
+xdotool key Tab
+xdotool key Tab
+[ "$(atspi focus)" = "push button: Чисти" ] || fail "two presses of Tab lead to $(atspi focus), not to \"Чисти\""
+for key in Return KP_Enter space; do
+    xdotool key "$key"
+    wait_for_cells 196 '#FFFFFF' || fail "$key on the focused \"Чисти\" does not deal a new game"
+    [ "$(atspi counters)" = "25 0" ] || fail "after $key on \"Чисти\" the counters show $(atspi counters)"
+    click_cell 20
+    wait_for_cells 195 '#FFFFFF' || fail "a click on a cell does not shoot it"
+done
+xdotool key Tab
+[ "$(atspi focus)" = "text: " ] || fail "Tab from \"Чисти\" leads to $(atspi focus), not to the rules box"
 
-# The switch's visible part, right of the rules box's edge.
-click_at 500 324
-wait_for_cells 25 '#FF0000' || fail "the switch shows $(count '#FF0000' <<<"$colours") red cells, not 25"
-
-# "Чисти"
-click_at 408 284
+# A double-click is one click: on the switch it turns the switch on once, counting 25 attempts;
+# on a white cell it is one shot.
+click_at $CLEAR_X $CLEAR_Y
 wait_for_cells 196 '#FFFFFF' || fail "\"Чисти\" does not turn every cell white"
+double_click_at $SWITCH_X $SWITCH_Y
+wait_for_cells 25 '#FF0000' || fail "a double-click on the switch does not show the fleet"
+[ "$(atspi counters)" = "0 25" ] || fail "after a double-click on the switch the counters show $(atspi counters)"
+click_at $SWITCH_X $SWITCH_Y
+sleep 0.3
+[ "$(atspi counters)" = "0 25" ] || fail "the switch was off after a double-click: a click made the counters $(atspi counters)"
+click_at $CLEAR_X $CLEAR_Y
+wait_for_cells 196 '#FFFFFF' || fail "\"Чисти\" does not turn every cell white"
+double_click_cell 100
+wait_for_cells 195 '#FFFFFF' || fail "a double-click on a cell does not shoot it"
+attempts=$(atspi counters | cut -d' ' -f2)
+[ "$attempts" = 1 ] || fail "a double-click on a cell counts $attempts attempts"
 
-echo "x11 end-to-end checks passed"
+click_at $CLEAR_X $CLEAR_Y
+play_the_game
+echo "x11 end-to-end checks passed ($desktop)"

@@ -20,12 +20,17 @@ public:
 
     void Add(double value) { values_.push_back(value); }
     void SeedFromClock() override { ++seedings; }
+    // The next value of the script; like the real generator's, it lies in [0, 1).
     double Next() override
     {
         if (next_ == values_.size()) {
             throw std::out_of_range("the script of random values ran out");
         }
-        return values_[next_++];
+        const double value = values_[next_++];
+        if (!(value >= 0.0 && value < 1.0)) {
+            throw std::out_of_range("a scripted value outside [0, 1)");
+        }
+        return value;
     }
     std::size_t Drawn() const { return next_; }
 
@@ -36,10 +41,11 @@ private:
     std::size_t next_ = 0;
 };
 
-// The value u whose rounded draw of m is the given result.
+// A value u in [0, 1) whose rounded draw of m is the given result, 0..m. For m itself it lies just
+// below 1, where the product rounds up to m.
 constexpr double DrawOf(int result, int m)
 {
-    return (result + 0.25) / m;
+    return (result < m ? result + 0.25 : result - 0.25) / m;
 }
 
 // Lays out a board from a text picture, one string a row: '.' open water, '+' next to a ship,

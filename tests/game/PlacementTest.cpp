@@ -43,18 +43,30 @@ struct ShipCase {
 // Each case gives the results of the ship's two rounded draws of 100 and the cells it must take.
 TEST(PlaceShip4, LiesOnTheOutermostLineOfItsSide)
 {
+    // The first draw names the side; here the side column gives it, and the second draw the offset.
     for (const ShipCase& c : {
-             ShipCase{"right, offset 6", 0, 1, 4, {{6, 13}, {7, 13}, {8, 13}, {9, 13}}},
+             ShipCase{"right, offset 6", 1, 0, 4, {{6, 13}, {7, 13}, {8, 13}, {9, 13}}},
              ShipCase{"top, offset 2", 0, 0, 0, {{0, 2}, {0, 3}, {0, 4}, {0, 5}}},
-             ShipCase{"bottom, offset 6", 0, 2, 4, {{13, 6}, {13, 7}, {13, 8}, {13, 9}}},
-             ShipCase{"left, offset 3", 0, 3, 1, {{3, 0}, {4, 0}, {5, 0}, {6, 0}}},
-             ShipCase{"draws of 100: top, offset 2", 0, 100, 100, {{0, 2}, {0, 3}, {0, 4}, {0, 5}}},
+             ShipCase{"bottom, offset 6", 2, 0, 4, {{13, 6}, {13, 7}, {13, 8}, {13, 9}}},
+             ShipCase{"left, offset 3", 3, 0, 1, {{3, 0}, {4, 0}, {5, 0}, {6, 0}}},
+             ShipCase{"left, offset 4, side drawn as 7", 3, 4, 2, {{4, 0}, {5, 0}, {6, 0}, {7, 0}}},
          }) {
-        ScriptedRandom random{DrawOf(c.firstDraw, 100), DrawOf(c.secondDraw, 100)};
+        // firstDraw adds whole turns of four to the side: 4 + 3 = 7 names the left side too.
+        ScriptedRandom random{DrawOf(c.side + c.firstDraw, 100), DrawOf(c.secondDraw, 100)};
         Game game(random);
         game.PlaceShip4();
+        EXPECT_EQ(game.Dir4, c.side) << c.what;
         EXPECT_EQ(ShipSquares(game.Board), c.cells) << c.what;
     }
+}
+
+TEST(PlaceShip4, DrawsOf100GiveTheTopSideAtOffset2)
+{
+    ScriptedRandom random{DrawOf(100, 100), DrawOf(100, 100)};
+    Game game(random);
+    game.PlaceShip4();
+    EXPECT_EQ(game.Dir4, 0);
+    EXPECT_EQ(ShipSquares(game.Board), (std::vector<Square>{{0, 2}, {0, 3}, {0, 4}, {0, 5}}));
 }
 
 TEST(PlaceShip3, LiesInTheTwoOutermostLinesOfItsSide)

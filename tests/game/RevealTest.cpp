@@ -109,6 +109,22 @@ TEST_F(RevealTest, ShotsWhileTheFleetIsShownStillCount)
     EXPECT_EQ(game.Text2[1], "27");
 }
 
+TEST_F(RevealTest, LeavesTheMarginOut)
+{
+    // The game never puts a ship in the margin; planted there, it is neither painted nor counted.
+    // Read as a field cell, (14, 7) would be the open water at (0, 8).
+    game.Board[14][7] = CELL_SHIP;
+    game.Board[3][14] = CELL_SHIP;
+    game.Board[14][14] = CELL_SHIP;
+    game.Label4_Click();
+    EXPECT_EQ(RedCells(), 25);
+    EXPECT_EQ(game.Label3[CellIndex(0, 8)], CellFace{});
+    EXPECT_EQ(game.Hits, 25);
+    EXPECT_EQ(game.Attempts, 25);
+    EXPECT_EQ(game.Text2[0], "0");
+    EXPECT_EQ(game.Text2[1], "25");
+}
+
 TEST_F(RevealTest, PaintsOnlyShipCells)
 {
     Shoot(game, 1, 2);

@@ -126,15 +126,61 @@ private slots:
         QCOMPARE(shown->random.seedings, 1);
     }
 
+    void theClearButtonAnswersTheKeyboardToo_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+        QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    }
+
     void theClearButtonAnswersTheKeyboardToo()
     {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
         QTest::mouseClick(shown->Cell(0), Qt::LeftButton);
         QCOMPARE(Counter(1), QStringLiteral("1"));
         auto* button = shown->Control<QPushButton>(QStringLiteral("Command1_1"));
         button->setFocus();
-        QTest::keyClick(button, Qt::Key_Space);
+        QTest::keyClick(button, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(Counter(1), QStringLiteral("0"));
         ExpectCellShows(0, QColor(255, 255, 255), QString());
+    }
+
+    void enterInTheRulesBoxLeavesTheGameAlone()
+    {
+        QTest::mouseClick(shown->Cell(0), Qt::LeftButton);
+        auto* rules = shown->Control(QStringLiteral("Text1_0"));
+        rules->setFocus();
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            QTest::keyClick(rules, key);
+        }
+        QCOMPARE(Counter(1), QStringLiteral("1"));
+        QVERIFY(shown->Cell(0)->palette().color(QPalette::Window) != QColor(255, 255, 255));
+    }
+
+    void aDoubleClickIsOneClick()
+    {
+        // On the switch: turned on once, so the fleet shows and the next click turns it off,
+        // adding no attempts.
+        shown->DoubleClickAt(QPoint(500, 324));
+        QCOMPARE(RedCells(), FLEET_CELLS);
+        QVERIFY(game().ShowShips);
+        QCOMPARE(Counter(1), QStringLiteral("25"));
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        shown->ClickAt(QPoint(500, 324));
+        QVERIFY(!game().ShowShips);
+        QCOMPARE(Counter(1), QStringLiteral("25"));
+
+        // On a white cell: one shot.
+        const int open = FirstCellWith(CELL_EMPTY);
+        shown->DoubleClickAt(shown->Cell(open)->geometry().center());
+        QCOMPARE(Counter(1), QStringLiteral("26"));
+        // A click after the double-click is a click again.
+        const int near = FirstCellWith(CELL_NEAR);
+        QTest::mouseClick(shown->Cell(near), Qt::LeftButton);
+        QCOMPARE(Counter(1), QStringLiteral("27"));
     }
 };
 

@@ -47,6 +47,13 @@ struct ShownWindow {
         QTest::mouseClick(receiver, Qt::LeftButton, Qt::NoModifier, receiver->mapFrom(window.get(), windowPoint));
     }
 
+    // Double-clicks the window where a player would, through the platform, as a real pointer does:
+    // press, release, and a second press and release soon after, which the toolkit makes a double-click.
+    void DoubleClickAt(QPoint windowPoint) const
+    {
+        QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, windowPoint);
+    }
+
     CountingRandom random;
     bool exposed = false;
     std::unique_ptr<ui::MainWindow> window;

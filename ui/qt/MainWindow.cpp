@@ -6,11 +6,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleFactory>
 
 #include "ClickLabel.h"
 #include "PictureBox.h"
+#include "PushButton.h"
 #include "RulesText.h"
+#include "SteadyStyle.h"
 #include "WindowDesign.h"
+#include "WindowFrame.h"
 
 namespace tavrelin::ui {
 
@@ -78,6 +82,7 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
 {
     CreateControls();
     Form_Load();
+    CentreOnScreen();
 }
 
 void MainWindow::CreateControls()
@@ -85,9 +90,6 @@ void MainWindow::CreateControls()
     setWindowTitle(QString::fromStdString(design::WindowCaption()));
     setWindowIcon(QIcon(QStringLiteral(":/assets/tavrelin-32.png")));
     setFixedSize(ToQRect(design::CLIENT_AREA).size());
-    if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
     SetBackground(this, QPalette::Window, design::LAVENDER);
     setFont(DesignFont());
 
@@ -121,18 +123,28 @@ void MainWindow::CreateControls()
         Text2[i]->setGeometry(ToQRect(design::TEXT2[i]));
         Text2[i]->setAlignment(Qt::AlignCenter);
         SetBackground(Text2[i], QPalette::Base, counterColours[i]);
-        // Each counter covers the last pixel column of its caption.
+        // Each counter covers the last pixel column of its caption, and is known by it to a screen reader.
         Text2[i]->raise();
+        Label2[i]->setBuddy(Text2[i]);
     }
-    // The frame stays disabled, so the counters only show; they keep their normal text colours.
+    // The frame stays disabled, so the counters only show; it and everything in it keep their
+    // normal colours and text, whatever the desktop's style does with disabled controls.
     QPalette framePalette = Frame1->palette();
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
-        framePalette.setColor(QPalette::Disabled, role, framePalette.color(QPalette::Active, role));
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto colorRole = static_cast<QPalette::ColorRole>(role);
+        framePalette.setColor(QPalette::Disabled, colorRole, framePalette.color(QPalette::Active, colorRole));
     }
     Frame1->setPalette(framePalette);
+    auto* steadyStyle = new SteadyStyle(QStyleFactory::create(style()->name()));
+    steadyStyle->setParent(Frame1);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Label2[0]), static_cast<QWidget*>(Label2[1]),
+          static_cast<QWidget*>(Text2[0]), static_cast<QWidget*>(Text2[1])}) {
+        widget->setStyle(steadyStyle);
+    }
     Frame1->setEnabled(false);
 
-    Command1 = new QPushButton(QString::fromUtf8(design::COMMAND1_CAPTION), this);
+    Command1 = new PushButton(QString::fromUtf8(design::COMMAND1_CAPTION), this);
     Command1->setObjectName(ObjectName("Command1", design::COMMAND1_INDEX));
     Command1->setGeometry(ToQRect(design::COMMAND1));
     Command1->setPalette(QApplication::palette(Command1));
@@ -216,6 +228,20 @@ void MainWindow::Form_Load()
 
     game_.NewGame();
     ShowGame();
+}
+
+void MainWindow::CentreOnScreen()
+{
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QMargins frame = ComingFrameMargins(*this);
+    const QRect available = screen->availableGeometry();
+    const QSize outer = size().grownBy(frame);
+    const QPoint frameTopLeft = available.topLeft() + QPoint((available.width() - outer.width()) / 2,
+                                                             (available.height() - outer.height()) / 2);
+    setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), size()));
 }
 
 void MainWindow::Label3_Click(int Index)

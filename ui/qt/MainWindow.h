@@ -34,6 +34,8 @@ private:
     void CreateControls();
     // Start-up: seed the generator, turn the template cell into the 14 x 14 grid, deal the first game.
     void Form_Load();
+    // Places the whole window, frame included, in the middle of the screen before it is first shown.
+    void CentreOnScreen();
     void Label3_Click(int Index);
     void Label4_Click();
     void Command1_Click(int Index);

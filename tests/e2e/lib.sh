@@ -1,0 +1,104 @@
+# The end-to-end tests' shared steps: a display of their own, real pointer clicks at pixel
+# positions of the client area, and what the window shows read back from screenshots.
+# A test sources this file, starts its program, then sets left and top to the client area's
+# origin on the screen.
+
+work=$(mktemp -d)
+cleanup_steps=("rm -rf '$work'")
+trap 'for step in "${cleanup_steps[@]}"; do eval "$step" 2>/dev/null || true; done' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+on_exit() { cleanup_steps=("$1" "${cleanup_steps[@]}"); }
+
+# Starts an X server of its own, 1024 x 768; Xvfb picks a free display number.
+start_display() {
+    exec 3<> <(:)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    on_exit "kill $!"
+    read -r -t 20 number <&3 || fail "Xvfb did not start"
+    export DISPLAY=":$number"
+}
+
+# Starts openbox on the display and waits until it manages windows.
+start_window_manager() {
+    openbox --sm-disable >/dev/null 2>&1 &
+    on_exit "kill $!"
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    fail "openbox did not start"
+}
+
+# The colour of each cell just inside its border, clear of the caption: one line per cell index.
+cell_colours() {
+    import -window root -crop "508x461+$left+$top" +repage -depth 8 rgb:- | /usr/bin/python3 -c '
+import sys
+pixels = sys.stdin.buffer.read()
+for n in range(196):
+    x, y = 8 + (n // 14) * 20 + 3, 32 + (n % 14) * 20 + 3
+    offset = 3 * (y * 508 + x)
+    print("#%02X%02X%02X" % tuple(pixels[offset:offset + 3]))'
+}
+count() { grep -c -x "$1" || true; }
+# A fingerprint of what the attempts counter shows.
+attempts_picture() {
+    import -window root -crop "57x27+$((left + 408))+$((top + 224))" +repage -depth 8 rgb:- | md5sum
+}
+# Each click ends with the pointer on a bare spot of the window, so that the next one moves it.
+rest_pointer() { xdotool mousemove --sync "$((left + 292))" "$((top + 200))"; }
+click_at() { xdotool mousemove --sync "$((left + $1))" "$((top + $2))" click 1; rest_pointer; }
+double_click_at() { xdotool mousemove --sync "$((left + $1))" "$((top + $2))" click --repeat 2 --delay 60 1; rest_pointer; }
+# Waits up to ten seconds for exactly N cells of the colour: the window repaints in its own time.
+wait_for_cells() {
+    for _ in $(seq 40); do
+        colours=$(cell_colours)
+        [ "$(count "$2" <<<"$colours")" = "$1" ] && return 0
+        sleep 0.25
+    done
+    return 1
+}
+
+# Where a player clicks: the centre of cell n, the hidden switch's visible part right of the
+# rules box's edge, and "Чисти".
+cell_x() { echo $((8 + ($1 / 14) * 20 + 10)); }
+cell_y() { echo $((32 + ($1 % 14) * 20 + 10)); }
+click_cell() { click_at "$(cell_x "$1")" "$(cell_y "$1")"; }
+double_click_cell() { double_click_at "$(cell_x "$1")" "$(cell_y "$1")"; }
+SWITCH_X=500
+SWITCH_Y=324
+CLEAR_X=408
+CLEAR_Y=284
+
+# The game as a player meets it, checked from the screen alone: a shot, a second click on the same
+# cell, the switch, a double-click on the switch, and "Чисти".
+play_the_game() {
+    wait_for_cells 196 '#FFFFFF' || fail "not every cell is white at start-up"
+
+    click_cell 0
+    wait_for_cells 195 '#FFFFFF' || fail "a click on a cell does not shoot it"
+    shot=$(head -n1 <<<"$colours")
+    case "$shot" in '#FF0000' | '#FFFF00' | '#0000FF') ;; *) fail "a shot cell shows $shot" ;; esac
+    click_cell 0
+    sleep 0.3
+    [ "$(cell_colours | head -n1)" = "$shot" ] || fail "a second click on a shot cell changes it"
+
+    click_at $SWITCH_X $SWITCH_Y
+    wait_for_cells 25 '#FF0000' || fail "the switch shows $(count '#FF0000' <<<"$colours") red cells, not 25"
+    click_at $CLEAR_X $CLEAR_Y
+    wait_for_cells 196 '#FFFFFF' || fail "\"Чисти\" does not turn every cell white"
+
+    # A double-click turns the switch on once: a single click then turns it off, which changes
+    # nothing on the screen, and the next turns it on again, counting 25 more attempts.
+    double_click_at $SWITCH_X $SWITCH_Y
+    wait_for_cells 25 '#FF0000' || fail "a double-click on the switch does not show the fleet"
+    sleep 0.3
+    attempts=$(attempts_picture)
+    click_at $SWITCH_X $SWITCH_Y
+    sleep 0.5
+    [ "$(attempts_picture)" = "$attempts" ] || fail "a double-click on the switch turned it on and off again"
+    click_at $SWITCH_X $SWITCH_Y
+    for _ in $(seq 20); do [ "$(attempts_picture)" != "$attempts" ] && break; sleep 0.25; done
+    [ "$(attempts_picture)" != "$attempts" ] || fail "the switch turned on again counts no attempts"
+    click_at $CLEAR_X $CLEAR_Y
+    wait_for_cells 196 '#FFFFFF' || fail "\"Чисти\" does not turn every cell white after a double-click"
+}
