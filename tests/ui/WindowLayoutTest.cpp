@@ -209,7 +209,7 @@ private slots:
     void focusStartsInTheRulesAndTabCyclesThroughThreeControls()
     {
         QWidget& window = *shown->window;
-        QApplication::setActiveWindow(&window);
+        window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QCOMPARE(QApplication::focusWidget(), shown->Control("Text1_0"));
         for (const char* next : {"Picture1", "Command1_1", "Text1_0", "Picture1"}) {
