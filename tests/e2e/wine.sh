@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Runs the Windows program under Wine on a display of its own and plays it from outside, as a
+# person would: real pointer clicks and key presses, and what the window shows read back from
+# screenshots.
+#   wine.sh PROGRAM.exe
+set -euo pipefail
+program=$(realpath "$1")
+work=$(mktemp -d)
+fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/play.sh"
+source "$(dirname "$0")/wine-program.sh"
+
+start_display
+trap 'stop_program; kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+start_program "$program"
+
+[ "$width" = 508 ] && [ "$height" = 461 ] || fail "the client area is ${width}x${height}, not 508x461"
+# The whole window is centred on the 1024 x 768 screen: its frame is as wide left as right, and
+# the caption above the client area is taller than the frame below it.
+[ "$left" = 258 ] || fail "the client area starts at x = $left, not 258"
+[ "$top" -gt 153 ] && [ "$top" -lt 193 ] || fail "the client area starts at y = $top, not a caption below 153"
+title=$(xprop -id "$window" _NET_WM_NAME)
+[ "$title" = '_NET_WM_NAME(UTF8_STRING) = "https://tavrelin.example/ Информатика-логическа игра, случайни, таблица"' ] ||
+    fail "the caption is $title"
+hints=$(xprop -id "$window" WM_NORMAL_HINTS)
+grep -q 'program specified minimum size: 508 by 461' <<<"$hints" || fail "no minimum size of 508 x 461: $hints"
+grep -q 'program specified maximum size: 508 by 461' <<<"$hints" || fail "no maximum size of 508 x 461: $hints"
+icon=$(xprop -id "$window" _NET_WM_ICON)
+grep -q 'Icon (32 x 32)' <<<"$icon" || fail "the window has no 32 x 32 icon"
+
+# The counters, as a picture: a change of either shows here.
+counters() { shoot_client_area "$work/client.png" && convert "$work/client.png" -crop 57x59+408+192 +repage "$1"; }
+same_picture() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = 0 ]; }
+
+wait_for_cells 196 '#FFFFFF' || fail "not every cell is white at start-up"
+counters "$work/start.png"
+
+# A shot colours its cell; a second click on it changes nothing.
+click_at 18 42
+wait_for_cells 195 '#FFFFFF' || fail "a click on a cell does not shoot it"
+shot=$(head -n1 <<<"$colours")
+case "$shot" in '#FF0000' | '#FFFF00' | '#0000FF') ;; *) fail "a shot cell shows $shot" ;; esac
+counters "$work/shot.png"
+same_picture "$work/start.png" "$work/shot.png" && fail "a shot leaves the counters as they were"
+click_at 18 42
+sleep 1
+[ "$(cell_colours)" = "$colours" ] || fail "a second click on a shot cell changes the grid"
+counters "$work/again.png"
+same_picture "$work/shot.png" "$work/again.png" || fail "a second click on a shot cell changes the counters"
+
+# A double-click on the switch's visible part, right of the rules box's edge, is one click: the
+# reveal goes on and paints the 25 ship cells, and a second double-click, turning it off, leaves
+# them and the counters as they are.
+double_click_at 500 324
+wait_for_cells 25 '#FF0000' || fail "the switch shows $(count '#FF0000' <<<"$colours") red cells, not 25"
+counters "$work/revealed.png"
+same_picture "$work/shot.png" "$work/revealed.png" && fail "the reveal leaves the counters as they were"
+double_click_at 500 324
+sleep 1
+[ "$(count '#FF0000' <<<"$(cell_colours)")" = 25 ] || fail "a second double-click on the switch changes the red cells"
+counters "$work/hidden.png"
+same_picture "$work/revealed.png" "$work/hidden.png" || fail "a double-click on the switch counted as two clicks"
+
+# The focus starts in the rules box; Tab goes to the picture, then to "Чисти", where Enter deals.
+xdotool key --delay 100 Tab Tab Return
+wait_for_cells 196 '#FFFFFF' || fail "Tab, Tab and Enter from the rules box do not press \"Чисти\""
+
+# A click on "Чисти" deals a new game; with the focus on it, so does Space.
+click_at 500 324
+wait_for_cells 25 '#FF0000' || fail "the switch does not reveal the fleet of a new game"
+click_at 408 284
+wait_for_cells 196 '#FFFFFF' || fail "\"Чисти\" does not turn every cell white"
+click_at 500 324
+wait_for_cells 25 '#FF0000' || fail "the switch does not reveal the fleet of a new game"
+xdotool key space
+wait_for_cells 196 '#FFFFFF' || fail "Space on \"Чисти\" does not deal a new game"
+
+echo "wine end-to-end checks passed"
