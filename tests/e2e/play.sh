@@ -25,15 +25,21 @@ read_client_area() {
 # The client area as a picture, written to the file.
 shoot_client_area() {
     import -window root "$work/screen.png"
-    convert "$work/screen.png" -crop "508x461+$left+$top" +repage "$1"
+    convert "$work/screen.png" -crop "${width}x${height}+$left+$top" +repage "$1"
 }
+
+# The grid's top-left corner on the client area and the size of a cell, in pixels: at 96 dots per
+# inch unless the caller says otherwise.
+grid_left=8
+grid_top=32
+cell_size=20
 
 # The colour of each cell just inside its border, clear of the caption: one line per cell index.
 cell_colours() {
     shoot_client_area "$work/client.png"
     convert "$work/client.png" txt:- > "$work/pixels.txt"
     for n in $(seq 0 195); do
-        echo "$((8 + (n / 14) * 20 + 3)),$((32 + (n % 14) * 20 + 3)):"
+        echo "$((grid_left + (n / 14) * cell_size + 3)),$((grid_top + (n % 14) * cell_size + 3)):"
     done > "$work/centres.txt"
     awk 'NR == FNR { want[$1] = FNR; next } ($1 in want) { colour[want[$1]] = $3 }
          END { for (i = 1; i <= 196; i++) print colour[i] }' "$work/centres.txt" "$work/pixels.txt"

@@ -75,4 +75,16 @@ wait_for_cells 25 '#FF0000' || fail "the switch does not reveal the fleet of a n
 xdotool key space
 wait_for_cells 196 '#FFFFFF' || fail "Space on \"Чисти\" does not deal a new game"
 
+# At 120 dots per inch every control is 1.25 times as large: the client area is 635 x 576, and the
+# cells, 25 pixels a side, start at 10, 40.
+restart_program_at_dpi 120 "$program"
+[ "$width" = 635 ] && [ "$height" = 576 ] || fail "at 120 dpi the client area is ${width}x${height}, not 635x576"
+grid_left=10
+grid_top=40
+cell_size=25
+wait_for_cells 196 '#FFFFFF' || fail "at 120 dpi not every cell is white at start-up"
+click_at 347 377
+wait_for_cells 195 '#FFFFFF' || fail "at 120 dpi a click on the last cell does not shoot it"
+[ "$(tail -n1 <<<"$colours")" != '#FFFFFF' ] || fail "at 120 dpi a click on the last cell shoots another"
+
 echo "wine end-to-end checks passed"

@@ -108,13 +108,14 @@ void MainWindow::PlaceWindow()
 }
 
 HWND MainWindow::CreateControl(DWORD exStyle, const wchar_t* className, const std::wstring& text, DWORD style,
-                               design::Rect twips)
+                               design::Rect twips, int id)
 {
     const RECT place = ToRECT(twips, dpi_);
     // Every control is a group of its own, so the arrow keys never move the focus between them.
-    HWND control = CreateWindowExW(
-        exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_GROUP | style, place.left,
-        place.top, place.right - place.left, place.bottom - place.top, window_, nullptr, instance_, nullptr);
+    HWND control =
+        CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_GROUP | style,
+                        place.left, place.top, place.right - place.left, place.bottom - place.top, window_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     return control;
 }
@@ -127,9 +128,8 @@ void MainWindow::CreateControls()
     Text1 = CreateControl(WS_EX_CLIENTEDGE, L"EDIT", Widen(design::RULES_TEXT),
                           ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_TABSTOP, design::TEXT1);
     Picture1.Create(window_, ToRECT(design::PICTURE1, dpi_), PICTURE_RESOURCE);
-    Command1 =
-        CreateControl(0, L"BUTTON", Widen(design::COMMAND1_CAPTION), BS_OWNERDRAW | WS_TABSTOP, design::COMMAND1);
-    SetWindowLongPtrW(Command1, GWLP_ID, COMMAND1_ID);
+    Command1 = CreateControl(0, L"BUTTON", Widen(design::COMMAND1_CAPTION), BS_OWNERDRAW | WS_TABSTOP, design::COMMAND1,
+                             COMMAND1_ID);
     focus_ = Text1;
 
     const RECT label4 = ToRECT(design::LABEL4, dpi_);
@@ -263,7 +263,10 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT: return ColourControl(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
-    case WM_DRAWITEM: DrawCommand1(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+    case WM_DRAWITEM:
+        // "Чисти" is the one control the window draws itself.
+        DrawCommand1(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
     case WM_COMMAND:
         // A click, Space, or Enter while "Чисти" has the focus.
         if (LOWORD(wParam) == COMMAND1_ID && HIWORD(wParam) == BN_CLICKED) {

@@ -33,8 +33,9 @@ private:
     // work area of its display.
     void PlaceWindow();
     void CreateControls();
+    // A control of a Windows class at its place of the design, in the window's font.
     HWND CreateControl(DWORD exStyle, const wchar_t* className, const std::wstring& text, DWORD style,
-                       design::Rect twips);
+                       design::Rect twips, int id = 0);
     // Start-up: seed the generator, build the 14 x 14 grid, deal the first game.
     void Form_Load();
     void Label3_Click(int Index);

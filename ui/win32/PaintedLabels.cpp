@@ -1,5 +1,7 @@
 #include "PaintedLabels.h"
 
+#include <windowsx.h>
+
 #include <utility>
 
 #include "Win32Support.h"
@@ -63,8 +65,8 @@ void PaintedLabels::Paint()
     SetBkMode(dc, TRANSPARENT);
     for (std::size_t n = 0; n < places_.size(); ++n) {
         RECT place = places_[n];
-        RECT unused{};
-        if (IntersectRect(&unused, &place, &paint.rcPaint) == FALSE) {
+        RECT overlap{};
+        if (IntersectRect(&overlap, &place, &paint.rcPaint) == FALSE) {
             continue;
         }
         SetDCBrushColor(dc, ToCOLORREF(faces_[n].BackColor));
@@ -84,7 +86,7 @@ void PaintedLabels::Paint()
 
 LRESULT PaintedLabels::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
     case WM_NCCREATE: window_ = window; break;
     case WM_ERASEBKGND:

@@ -26,7 +26,6 @@ public:
     void Create(HWND parent, const RECT& place, std::vector<RECT> labelPlaces, HFONT font, const CellFace& face);
     // Shows a new face on one label, repainting only that label.
     void SetFace(int Index, const CellFace& face);
-    HWND Window() const { return window_; }
 
     // The window procedure's work for this window.
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -16,7 +16,6 @@ public:
     // Makes the box over this place of the parent's client area, showing the JPEG picture kept
     // as an RCDATA resource of this name.
     void Create(HWND parent, const RECT& place, const wchar_t* resourceName);
-    HWND Window() const { return window_; }
 
     // The window procedure's work for this window.
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
