@@ -7,12 +7,8 @@ program=$(realpath "$1")
 work=$(mktemp -d)
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# A display of our own: Xvfb picks a free number and writes it to the pipe.
-exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-read -r -t 20 number <&3 || fail "Xvfb did not start"
-export DISPLAY=":$number"
+source "$(dirname "$0")/play.sh"
+start_display
 QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
 game=$!
 trap 'kill $game $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -21,11 +17,7 @@ window=$(xdotool search --sync --onlyvisible --name 'Информатика-ло
 [ -n "$window" ] || fail "the window did not appear"
 sleep 0.5
 
-info=$(xwininfo -id "$window")
-left=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
-top=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
-width=$(awk '/Width:/ {print $2}' <<<"$info")
-height=$(awk '/Height:/ {print $2}' <<<"$info")
+read_client_area "$window"
 [ "$width" = 508 ] && [ "$height" = 461 ] || fail "the client area is ${width}x${height}, not 508x461"
 
 hints=$(xprop -id "$window" WM_NORMAL_HINTS)
@@ -36,28 +28,6 @@ title=$(xprop -id "$window" _NET_WM_NAME)
     fail "the caption is $title"
 icon=$(xprop -id "$window" _NET_WM_ICON)
 grep -q 'Icon (32 x 32)' <<<"$icon" || fail "the window has no 32 x 32 icon"
-
-# The colour of each cell just inside its border, clear of the caption: one line per cell index.
-cell_colours() {
-    import -window root "$work/screen.png"
-    convert "$work/screen.png" -crop "508x461+$left+$top" +repage txt:- > "$work/pixels.txt"
-    for n in $(seq 0 195); do
-        echo "$((8 + (n / 14) * 20 + 3)),$((32 + (n % 14) * 20 + 3)):"
-    done > "$work/centres.txt"
-    awk 'NR == FNR { want[$1] = FNR; next } ($1 in want) { colour[want[$1]] = $3 }
-         END { for (i = 1; i <= 196; i++) print colour[i] }' "$work/centres.txt" "$work/pixels.txt"
-}
-count() { grep -c -x "$1" || true; }
-click_at() { xdotool mousemove --sync "$((left + $1))" "$((top + $2))" click 1; }
-# Waits up to ten seconds for exactly N cells of the colour: the window repaints in its own time.
-wait_for_cells() {
-    for _ in $(seq 40); do
-        colours=$(cell_colours)
-        [ "$(count "$2" <<<"$colours")" = "$1" ] && return 0
-        sleep 0.25
-    done
-    return 1
-}
 
 wait_for_cells 196 '#FFFFFF' || fail "not every cell is white at start-up"
 
