@@ -16,7 +16,7 @@ TEST(WindowDesign, TwipsBecomePixelsAtTheDisplaysRatio)
 {
     struct Case {
         Rect twips;
-        int dpi;
+        int dpi = 0;
         Rect pixels;
     };
     const Case cases[] = {
