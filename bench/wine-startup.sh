@@ -30,7 +30,7 @@ run() {
         [ $(($(date +%s%N) - start)) -lt 60000000000 ] || fail "$2 did not paint within a minute"
         id=${id:-$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n1 || true)}
         if [ -n "$id" ]; then
-            colour=$(import -window "$id" -crop 1x1+271+295 txt:- 2>/dev/null | awk 'NR == 2 {print $3}' || true)
+            colour=$(import -window "$id" -crop 1x1+271+295 -depth 8 txt:- 2>/dev/null | awk 'NR == 2 {print $3}' || true)
         fi
     done
     end=$(date +%s%N)

@@ -35,6 +35,13 @@ same_picture() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = 0 ]; }
 wait_for_cells 196 '#FFFFFF' || fail "not every cell is white at start-up"
 counters "$work/start.png"
 
+# A counter only shows: a drag across one selects nothing.
+xdotool mousemove --sync "$((left + 412))" "$((top + 205))" mousedown 1 \
+    mousemove --sync "$((left + 462))" "$((top + 205))" mouseup 1
+sleep 0.5
+counters "$work/dragged.png"
+same_picture "$work/start.png" "$work/dragged.png" || fail "a drag across a counter changes how it looks"
+
 # A shot colours its cell; a second click on it changes nothing.
 click_at 18 42
 wait_for_cells 195 '#FFFFFF' || fail "a click on a cell does not shoot it"
