@@ -59,6 +59,13 @@ constexpr Rect TEXT1{120, 4800, 7335, 2055};
 // The hidden switch: a 9 x 9 square in the right margin, its first pixel column under the rules box.
 constexpr Rect LABEL4{7440, 4800, 135, 135};
 
+// A place given from a container's top-left corner, as a place on the client area: where Label2 and
+// Text2 stand for a toolkit whose controls all stand on the client area.
+constexpr Rect OnClientArea(Rect container, Rect place)
+{
+    return {container.Left + place.Left, container.Top + place.Top, place.Width, place.Height};
+}
+
 // Cell n of the grid: column n \ 14 and row n Mod 14, counted in template cells from the
 // template's top-left corner. Works in whatever unit the template is given in.
 constexpr Rect GridCell(Rect Template, int n)

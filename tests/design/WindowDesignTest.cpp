@@ -61,6 +61,14 @@ TEST(WindowDesign, NeighbouringCellsTouchAtEveryRatio)
     }
 }
 
+TEST(WindowDesign, FramedControlsStandOnTheClientAreaFromTheFramesCorner)
+{
+    // Frame1 stands at 328, 168 pixels; "Остават:" 8, 24 inside it, its counter 80, 24 inside it.
+    EXPECT_EQ(design::ToPixels(design::OnClientArea(design::FRAME1, design::LABEL2[0])), (Rect{336, 192, 73, 27}));
+    EXPECT_EQ(design::ToPixels(design::OnClientArea(design::FRAME1, design::TEXT2[0])), (Rect{408, 192, 57, 27}));
+    EXPECT_EQ(design::ToPixels(design::OnClientArea(design::FRAME1, design::TEXT2[1])), (Rect{408, 224, 57, 27}));
+}
+
 TEST(WindowDesign, EveryControlLiesInsideTheClientArea)
 {
     const auto inside = [](Rect outer, Rect inner) {

@@ -1,13 +1,36 @@
-# The end-to-end tests' shared steps: a display of their own, real pointer clicks at pixel
-# positions of the client area, and what the window shows read back from screenshots.
-# A test sources this file, starts its program, then sets left and top to the client area's
-# origin on the screen.
+# The end-to-end tests' shared steps, whichever program they drive: a display of their own, real
+# pointer clicks at pixel positions of the client area, and what the window shows read back from
+# screenshots. A test sources this file, starts its program, then reads its client area with
+# read_client_area. It gives work (a scratch folder), fail MESSAGE, and on_exit STEP, which runs
+# STEP when the test ends, last added first.
 
 work=$(mktemp -d)
 cleanup_steps=("rm -rf '$work'")
 trap 'for step in "${cleanup_steps[@]}"; do eval "$step" 2>/dev/null || true; done' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 on_exit() { cleanup_steps=("$1" "${cleanup_steps[@]}"); }
+
+# Where the client area of the X window with this id stands, and its size: sets left, top, width
+# and height.
+read_client_area() {
+    local info
+    info=$(xwininfo -id "$1")
+    left=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+    top=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+    width=$(awk '/Width:/ {print $2}' <<<"$info")
+    height=$(awk '/Height:/ {print $2}' <<<"$info")
+}
+
+# The client area as a picture, written to the file.
+shoot_client_area() {
+    import -window root -crop "${width}x${height}+$left+$top" +repage "$1"
+}
+
+# The grid's top-left corner on the client area and the size of a cell, in pixels: at 96 dots per
+# inch unless the test says otherwise.
+grid_left=8
+grid_top=32
+cell_size=20
 
 # Starts an X server of its own, 1024 x 768; Xvfb picks a free display number.
 start_display() {
@@ -31,13 +54,15 @@ start_window_manager() {
 
 # The colour of each cell just inside its border, clear of the caption: one line per cell index.
 cell_colours() {
-    import -window root -crop "508x461+$left+$top" +repage -depth 8 rgb:- | /usr/bin/python3 -c '
+    import -window root -crop "${width}x${height}+$left+$top" +repage -depth 8 rgb:- |
+        /usr/bin/python3 -c '
 import sys
+width, left, top, size = map(int, sys.argv[1:])
 pixels = sys.stdin.buffer.read()
 for n in range(196):
-    x, y = 8 + (n // 14) * 20 + 3, 32 + (n % 14) * 20 + 3
-    offset = 3 * (y * 508 + x)
-    print("#%02X%02X%02X" % tuple(pixels[offset:offset + 3]))'
+    x, y = left + (n // 14) * size + 3, top + (n % 14) * size + 3
+    offset = 3 * (y * width + x)
+    print("#%02X%02X%02X" % tuple(pixels[offset:offset + 3]))' "$width" "$grid_left" "$grid_top" "$cell_size"
 }
 count() { grep -c -x "$1" || true; }
 # A fingerprint of what the attempts counter shows.
@@ -60,8 +85,8 @@ wait_for_cells() {
 
 # Where a player clicks: the centre of cell n, the hidden switch's visible part right of the
 # rules box's edge, and "Чисти".
-cell_x() { echo $((8 + ($1 / 14) * 20 + 10)); }
-cell_y() { echo $((32 + ($1 % 14) * 20 + 10)); }
+cell_x() { echo $((grid_left + ($1 / 14) * cell_size + cell_size / 2)); }
+cell_y() { echo $((grid_top + ($1 % 14) * cell_size + cell_size / 2)); }
 click_cell() { click_at "$(cell_x "$1")" "$(cell_y "$1")"; }
 double_click_cell() { double_click_at "$(cell_x "$1")" "$(cell_y "$1")"; }
 SWITCH_X=500

@@ -30,11 +30,7 @@ window=$(xdotool search --sync --onlyvisible --name 'Информатика-ло
 [ -n "$window" ] || fail "the window did not appear"
 sleep 0.5
 
-info=$(xwininfo -id "$window")
-left=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
-top=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
-width=$(awk '/Width:/ {print $2}' <<<"$info")
-height=$(awk '/Height:/ {print $2}' <<<"$info")
+read_client_area "$window"
 [ "$width" = 508 ] && [ "$height" = 461 ] || fail "the client area is ${width}x${height}, not 508x461"
 
 hints=$(xprop -id "$window" WM_NORMAL_HINTS)

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+
+#include "Game.h"
+#include "PaintedLabels.h"
+#include "PictureBox.h"
+#include "ShownGame.h"
+#include "Win32Support.h"
+
+namespace tavrelin::ui {
+
+// The game's one window on the Win32 API. It turns the window's design into Windows controls,
+// builds the grid of cells at start-up, hands every event to the game and shows what the game says
+// each cell and counter shows. The rules of the game all live in Game.
+class MainWindow {
+public:
+    explicit MainWindow(RandomSource& random);
+
+    // Makes the window and its controls, runs the start-up and shows the window; false if Windows
+    // could not make it.
+    bool Create(HINSTANCE instance, int showCommand);
+    // Hands out the messages until the window is closed; Tab and Enter work as in a dialog box.
+    int RunMessageLoop();
+
+    // The window procedure's work for this window.
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    // Sizes the window so that its client area is the design's, and centres all of it on the
+    // work area of its display.
+    void PlaceWindow();
+    void CreateControls();
+    // A control of a Windows class at its place of the design, in the window's font.
+    HWND CreateControl(DWORD exStyle, const wchar_t* className, const std::wstring& text, DWORD style,
+                       design::Rect twips, int id = 0);
+    // Start-up: seed the generator, build the 14 x 14 grid, deal the first game.
+    void Form_Load();
+    void Label3_Click(int Index);
+    void Label4_Click();
+    void Command1_Click(int Index);
+    // Brings every cell and both counters in line with the game, touching only what changed.
+    void ShowGame();
+    // The face of "Чисти": red, raised or pressed in, with a focus mark while it has the focus.
+    void DrawCommand1(const DRAWITEMSTRUCT& item) const;
+    // The colours of the controls that Windows draws itself.
+    LRESULT ColourControl(HWND control, HDC dc) const;
+
+    RandomSource& random_;
+    Game game_;
+    design::ShownGame shown_;
+
+    HINSTANCE instance_ = nullptr;
+    HWND window_ = nullptr;
+    int dpi_ = design::DESIGN_DPI;
+    FontHandle font_;
+    // The control that had the focus when the window was last left, given it back on return.
+    HWND focus_ = nullptr;
+
+    HWND Label1 = nullptr;
+    PaintedLabels Label3;
+    PictureBox Picture1;
+    HWND Frame1 = nullptr;
+    std::array<HWND, 2> Label2{};
+    std::array<HWND, 2> Text2{};
+    HWND Command1 = nullptr;
+    HWND Text1 = nullptr;
+    PaintedLabels Label4;
+};
+
+}  // namespace tavrelin::ui

@@ -1,0 +1,123 @@
+#include "PaintedLabels.h"
+
+#include <windowsx.h>
+
+#include <utility>
+
+#include "Win32Support.h"
+
+namespace tavrelin::ui {
+
+namespace {
+
+constexpr wchar_t CLASS_NAME[] = L"TavrelinPaintedLabels";
+
+}  // namespace
+
+PaintedLabels::PaintedLabels(bool bordered, ClickHandler onClick) : bordered_(bordered), onClick_(std::move(onClick)) {}
+
+void PaintedLabels::RegisterWindowClass(HINSTANCE instance)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    // Double-clicks arrive as their own message, so the second press of one can be told apart.
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = WindowProcOf<PaintedLabels>;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = CLASS_NAME;
+    RegisterClassExW(&windowClass);
+}
+
+void PaintedLabels::Create(HWND parent, const RECT& place, std::vector<RECT> labelPlaces, HFONT font,
+                           const CellFace& face)
+{
+    places_ = std::move(labelPlaces);
+    faces_.assign(places_.size(), face);
+    font_ = font;
+    CreateWindowExW(0, CLASS_NAME, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_GROUP, place.left, place.top,
+                    place.right - place.left, place.bottom - place.top, parent, nullptr,
+                    reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), this);
+}
+
+void PaintedLabels::SetFace(int Index, const CellFace& face)
+{
+    faces_[Index] = face;
+    InvalidateRect(window_, &places_[Index], FALSE);
+}
+
+int PaintedLabels::LabelAt(POINT point) const
+{
+    for (std::size_t n = 0; n < places_.size(); ++n) {
+        if (PtInRect(&places_[n], point) != FALSE) {
+            return static_cast<int>(n);
+        }
+    }
+    return NO_LABEL;
+}
+
+void PaintedLabels::Paint()
+{
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(window_, &paint);
+    SelectObject(dc, font_);
+    SelectObject(dc, GetStockObject(DC_BRUSH));
+    SetBkMode(dc, TRANSPARENT);
+    for (std::size_t n = 0; n < places_.size(); ++n) {
+        RECT place = places_[n];
+        RECT overlap{};
+        if (IntersectRect(&overlap, &place, &paint.rcPaint) == FALSE) {
+            continue;
+        }
+        SetDCBrushColor(dc, ToCOLORREF(faces_[n].BackColor));
+        if (bordered_) {
+            SelectObject(dc, GetStockObject(BLACK_PEN));
+            Rectangle(dc, place.left, place.top, place.right, place.bottom);
+            InflateRect(&place, -1, -1);
+        } else {
+            FillRect(dc, &place, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+        }
+        std::wstring caption = Widen(faces_[n].Caption);
+        DrawTextW(dc, caption.data(), static_cast<int>(caption.size()), &place,
+                  DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    EndPaint(window_, &paint);
+}
+
+LRESULT PaintedLabels::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (message) {
+    case WM_NCCREATE: window_ = window; break;
+    case WM_ERASEBKGND:
+        // The labels cover the whole window and paint their own background.
+        return 1;
+    case WM_PAINT: Paint(); return 0;
+    case WM_LBUTTONDOWN:
+        pressed_ = LabelAt(point);
+        if (pressed_ != NO_LABEL) {
+            SetCapture(window_);
+        }
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        // The second press of a double-click: the first press and release were already the click.
+        pressed_ = NO_LABEL;
+        return 0;
+    case WM_LBUTTONUP:
+        if (const int pressed = std::exchange(pressed_, NO_LABEL); pressed != NO_LABEL) {
+            ReleaseCapture();
+            if (LabelAt(point) == pressed) {
+                onClick_(pressed);
+            }
+        }
+        return 0;
+    case WM_CAPTURECHANGED:
+        // Losing the mouse, say to another window, ends the press without a click.
+        pressed_ = NO_LABEL;
+        return 0;
+    default: break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace tavrelin::ui

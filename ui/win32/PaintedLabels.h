@@ -1,0 +1,50 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+#include "CellFace.h"
+
+namespace tavrelin::ui {
+
+// One window that shows a set of labels painted by hand: each label has its place, a background
+// colour and a caption centred across its top, and perhaps a 1-pixel black border. It stands for
+// the labels of a control array: the grid's cells, or the hidden switch alone.
+class PaintedLabels {
+public:
+    // Told the index of the label clicked.
+    using ClickHandler = std::function<void(int Index)>;
+
+    PaintedLabels(bool bordered, ClickHandler onClick);
+
+    static void RegisterWindowClass(HINSTANCE instance);
+
+    // Makes the window over this place of the parent's client area, one label at each of the
+    // places (given from the window's corner), every label showing this face.
+    void Create(HWND parent, const RECT& place, std::vector<RECT> labelPlaces, HFONT font, const CellFace& face);
+    // Shows a new face on one label, repainting only that label.
+    void SetFace(int Index, const CellFace& face);
+
+    // The window procedure's work for this window.
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    // The label under a point of the window, or NO_LABEL.
+    int LabelAt(POINT point) const;
+    void Paint();
+
+    static constexpr int NO_LABEL = -1;
+
+    bool bordered_;
+    ClickHandler onClick_;
+    HWND window_ = nullptr;
+    HFONT font_ = nullptr;
+    std::vector<RECT> places_;
+    std::vector<CellFace> faces_;
+    // The label the left button went down on; a click needs the button to come up over it again.
+    int pressed_ = NO_LABEL;
+};
+
+}  // namespace tavrelin::ui

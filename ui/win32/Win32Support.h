@@ -1,0 +1,60 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+#include "CellFace.h"
+#include "WindowDesign.h"
+
+// What every window of the program's own classes shares: the design's units and colours in the
+// Windows API's terms, and the way a window reaches the object it belongs to.
+namespace tavrelin::ui {
+
+// A place of the design, in twips, as pixels on a display of this many dots per inch.
+RECT ToRECT(design::Rect twips, int dpi);
+
+constexpr COLORREF ToCOLORREF(Colour colour)
+{
+    return RGB(colour.Red, colour.Green, colour.Blue);
+}
+
+// The game's and the design's texts are UTF-8; the Windows API takes UTF-16.
+std::wstring Widen(std::string_view utf8);
+
+// The dots per inch of the display the window is shown on; the program is aware of the system's.
+int DisplayDpi();
+
+// The window's font at the display's dots per inch, and its owner, which deletes it.
+struct DeleteGdiObject {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, DeleteGdiObject>;
+using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, DeleteGdiObject>;
+FontHandle CreateDesignFont(int dpi);
+
+// Paints a control's background and text background in this colour, for WM_CTLCOLORSTATIC and
+// WM_CTLCOLOREDIT: the returned brush is the device context's own, set to the colour.
+LRESULT ColourControl(HDC dc, COLORREF background);
+
+// The window procedure of a class whose every window belongs to an object of type T: creation
+// hands the object over as its creation parameter, and each message then goes to
+// T::HandleMessage. The object outlives its window.
+template <class T>
+LRESULT CALLBACK WindowProcOf(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* object = reinterpret_cast<T*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (object == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return object->HandleMessage(window, message, wParam, lParam);
+}
+
+}  // namespace tavrelin::ui
