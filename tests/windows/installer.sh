@@ -112,7 +112,7 @@ expect_value() {
     [ "$(registry_type "$1")" = "$2" ] || fail "the uninstall entry's $1 is not of type $2"
     [ "$(registry_value "$1")" = "$3" ] || fail "the uninstall entry's $1 is \"$(registry_value "$1")\", not \"$3\""
 }
-read_shortcut() { python3 "$here/read_shortcut.py" "$shortcut"; }
+read_shortcut() { /usr/bin/python3 "$here/read_shortcut.py" "$shortcut"; }
 shortcut_field() { sed -n "s/^$1=//p" <<<"$fields"; }
 
 # 1. A silent install for a Bulgarian user.
