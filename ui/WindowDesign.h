@@ -82,6 +82,8 @@ constexpr Colour ORANGE{255, 192, 128};
 constexpr Colour GREEN{0, 255, 0};
 // The attempts counter and the face of the button "Чисти".
 constexpr Colour SIGNAL_RED{255, 0, 0};
+// The counters' backgrounds: [0] the ship cells still to find, [1] the attempts.
+constexpr std::array<Colour, 2> TEXT2_COLOURS{GREEN, SIGNAL_RED};
 
 // How a caption stands across its control; every caption starts at the control's top.
 enum class Alignment { Left, Centre };

@@ -110,7 +110,6 @@ void MainWindow::CreateControls()
     Frame1 = new QGroupBox(QString::fromUtf8(design::FRAME1_CAPTION), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(ToQRect(design::FRAME1));
-    const Colour counterColours[2]{design::GREEN, design::SIGNAL_RED};
     for (int i = 0; i < 2; ++i) {
         Label2[i] = new QLabel(QString::fromUtf8(design::LABEL2_CAPTIONS[i]), Frame1);
         Label2[i]->setObjectName(ObjectName("Label2", i));
@@ -122,7 +121,7 @@ void MainWindow::CreateControls()
         Text2[i]->setObjectName(ObjectName("Text2", i));
         Text2[i]->setGeometry(ToQRect(design::TEXT2[i]));
         Text2[i]->setAlignment(Qt::AlignCenter);
-        SetBackground(Text2[i], QPalette::Base, counterColours[i]);
+        SetBackground(Text2[i], QPalette::Base, design::TEXT2_COLOURS[i]);
         // Each counter covers the last pixel column of its caption, and is known by it to a screen reader.
         Text2[i]->raise();
         Label2[i]->setBuddy(Text2[i]);
