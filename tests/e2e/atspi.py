@@ -33,6 +33,11 @@ def descendants(accessible):
         yield from descendants(child)
 
 
+def role(accessible):
+    """The accessible's role; a push button is a button, whichever name this bus gives it."""
+    return "button" if accessible.getRole() == pyatspi.ROLE_PUSH_BUTTON else accessible.getRoleName()
+
+
 def counter(win, caption):
     for accessible in descendants(win):
         if accessible.getRoleName() == "text" and accessible.name == caption:
@@ -47,7 +52,7 @@ def main():
     elif sys.argv[1] == "focus":
         focused = [a for a in descendants(win) if a.getState().contains(pyatspi.STATE_FOCUSED)]
         # The focused control is the outermost focused object; a text box reports its inner parts too.
-        print(f"{focused[0].getRoleName()}: {focused[0].name}" if focused else "none")
+        print(f"{role(focused[0])}: {focused[0].name}" if focused else "none")
     else:
         sys.exit(__doc__)
 

@@ -27,7 +27,7 @@ public:
             throw std::out_of_range("the script of random values ran out");
         }
         const double value = values_[next_++];
-        if (!(value >= 0.0 && value < 1.0)) {
+        if (value < 0.0 || value >= 1.0) {
             throw std::out_of_range("a scripted value outside [0, 1)");
         }
         return value;

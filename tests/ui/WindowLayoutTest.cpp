@@ -230,6 +230,22 @@ private slots:
         QCOMPARE(focused.pixelColor(10, 12), QColor(255, 0, 0));
     }
 
+    void thePictureBoxShowsWhenItHasTheFocus()
+    {
+        auto* picture = shown->Control(QStringLiteral("Picture1"));
+        const QImage plain = picture->grab().toImage();
+        auto* rules = shown->Control(QStringLiteral("Text1_0"));
+        rules->setFocus();
+        QTest::keyClick(rules, Qt::Key_Tab);
+        QVERIFY(picture->hasFocus());
+        const QImage focused = picture->grab().toImage();
+        QVERIFY(plain != focused);
+        // The mark stays inside the box: its sunken border is drawn as before.
+        for (const QPoint edge : {QPoint(0, 60), QPoint(1, 60), QPoint(100, 0), QPoint(200, 60)}) {
+            QCOMPARE(focused.pixelColor(edge), plain.pixelColor(edge));
+        }
+    }
+
     void countersAndRulesLieOnTopOfWhatTheyOverlap()
     {
         QWidget& window = *shown->window;

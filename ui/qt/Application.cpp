@@ -5,7 +5,7 @@
 namespace tavrelin::ui {
 
 Application::Application(int argc, char* argv[])
-    : ProgramNameOnly(argc, argv), QApplication(ProgramNameOnly::argc, ProgramNameOnly::argv)
+    : ProgramNameOnly(argc, argv), QApplication(ProgramNameOnly::argc, ProgramNameOnly::argv.data())
 {
     setApplicationName(QString::fromUtf8(APPLICATION_NAME));
     setApplicationVersion(QString::fromUtf8(APPLICATION_VERSION));

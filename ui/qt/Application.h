@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include <QApplication>
 
 namespace tavrelin::ui {
@@ -8,12 +10,15 @@ namespace detail {
 // The only argument the toolkit is given: the program's own name, if it was started with one.
 struct ProgramNameOnly {
     ProgramNameOnly(int givenArgc, char* givenArgv[])
-        : argc(givenArgc > 0 ? 1 : 0), argv{givenArgc > 0 ? givenArgv[0] : nullptr, nullptr}
     {
+        if (givenArgc > 0) {
+            argc = 1;
+            argv[0] = givenArgv[0];
+        }
     }
 
-    int argc;
-    char* argv[2];
+    int argc = 0;
+    std::array<char*, 2> argv{};
 };
 }  // namespace detail
 

@@ -1,13 +1,16 @@
 #include "PictureBox.h"
 
 #include <QPainter>
+#include <QStyleOptionFocusRect>
+
+#include "WindowDesign.h"
 
 namespace tavrelin::ui {
 
 PictureBox::PictureBox(const QString& imagePath, QWidget* parent) : QFrame(parent), image_(imagePath)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(2);
+    setLineWidth(design::PICTURE1_BORDER);
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -19,6 +22,25 @@ void PictureBox::paintEvent(QPaintEvent* event)
     // One pixel of the picture to one pixel of the screen, whatever the display's scale.
     image_.setDevicePixelRatio(devicePixelRatioF());
     painter.drawImage(contentsRect().topLeft(), image_);
+    // The box takes the keyboard focus, and shows it.
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = contentsRect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event)
+{
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event)
+{
+    QFrame::focusOutEvent(event);
+    update();
 }
 
 }  // namespace tavrelin::ui
