@@ -40,11 +40,30 @@ sleep 0.5
 counters "$work/dragged.png"
 same_picture "$work/start.png" "$work/dragged.png" || fail "a drag across a counter changes how it looks"
 
+# Escape does nothing, whichever control has the focus. It is pressed, then cell N is shot, which
+# the window takes only after whatever Escape set off: the window is still open and the grid is as
+# before but for the shot.
+still_open() { xwininfo -id "$window" >/dev/null 2>&1 && xdotool search --onlyvisible --name 'Информатика' >/dev/null; }
+press_escape_then_shoot() {
+    local before
+    before=$(cell_colours)
+    xdotool key Escape
+    click_cell "$2"
+    if ! wait_for_cells "$(($(count '#FFFFFF' <<<"$before") - 1))" '#FFFFFF'; then
+        still_open && fail "a click on a cell does not shoot it"
+        fail "Escape $1 closes the window"
+    fi
+    still_open || fail "Escape $1 closes the window"
+    [ "$(sed "$(($2 + 1))d" <<<"$colours")" = "$(sed "$(($2 + 1))d" <<<"$before")" ] || fail "Escape $1 changes the grid"
+}
+
 # The focus starts in the rules box; Tab goes to the picture, then to "Чисти", where Enter deals.
-click_cell 20
-wait_for_cells 195 '#FFFFFF' || fail "a click on a cell does not shoot it"
+press_escape_then_shoot "in the rules box" 20
 xdotool key --delay 100 Tab Tab Return
 wait_for_cells 196 '#FFFFFF' || fail "Tab, Tab and Enter from the rules box do not press \"Чисти\""
+press_escape_then_shoot "on \"Чисти\"" 21
+xdotool key Return
+wait_for_cells 196 '#FFFFFF' || fail "Enter on \"Чисти\" after Escape does not deal a new game"
 
 # Shots, the switch, a double-click on it and "Чисти", as on every platform.
 play_the_game

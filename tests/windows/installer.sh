@@ -130,7 +130,7 @@ fields=$(read_shortcut)
 [ "$(shortcut_field arguments)" = '' ] || fail "the shortcut passes arguments: $(shortcut_field arguments)"
 [ "$(shortcut_field icon)" = "$windows_folder\\Tavrelin.exe" ] || fail "the shortcut's icon is in $(shortcut_field icon)"
 [ "$(shortcut_field icon_index)" = 0 ] || fail "the shortcut shows icon $(shortcut_field icon_index) of the program"
-[ "$(shortcut_field description)" = 'Игра на морски шах за един играч' ] ||
+[ "$(shortcut_field description)" = 'Игра на морски бой за един играч' ] ||
     fail "in a Bulgarian locale the shortcut is described as \"$(shortcut_field description)\""
 
 registry=$(on_windows reg query "$key" /reg:64 | tr -d '\r') || fail "there is no uninstall entry in the 64-bit registry"

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -30,8 +31,27 @@ LRESULT CALLBACK CounterProc(HWND counter, UINT message, WPARAM wParam, LPARAM l
     switch (message) {
     case WM_NCHITTEST: return HTTRANSPARENT;
     case WM_SETFOCUS: SetFocus(GetNextDlgTabItem(GetParent(counter), counter, FALSE)); return 0;
-    default: return DefSubclassProc(counter, message, wParam, lParam);
+    case WM_NCDESTROY: RemoveWindowSubclass(counter, CounterProc, 0); break;
+    default: break;
     }
+    return DefSubclassProc(counter, message, wParam, lParam);
+}
+
+// Escape in the rules box does nothing; a multi-line text box of a dialog would close it.
+LRESULT CALLBACK RulesBoxProc(HWND rulesBox, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                              DWORD_PTR /*data*/)
+{
+    switch (message) {
+    case WM_KEYDOWN:
+    case WM_CHAR:
+        if (wParam == VK_ESCAPE) {
+            return 0;
+        }
+        break;
+    case WM_NCDESTROY: RemoveWindowSubclass(rulesBox, RulesBoxProc, 0); break;
+    default: break;
+    }
+    return DefSubclassProc(rulesBox, message, wParam, lParam);
 }
 
 }  // namespace
@@ -39,8 +59,9 @@ LRESULT CALLBACK CounterProc(HWND counter, UINT message, WPARAM wParam, LPARAM l
 MainWindow::MainWindow(RandomSource& random)
     : random_(random),
       game_(random),
-      Label3(true, [this](int Index) { Label3_Click(Index); }),
-      Label4(false, [this](int /*Index*/) { Label4_Click(); })
+      Label3(true, design::LABEL3_ALIGNMENT, [this](int Index) { Label3_Click(Index); }),
+      // The switch has no caption to align.
+      Label4(false, design::Alignment::Left, [this](int /*Index*/) { Label4_Click(); })
 {
 }
 
@@ -49,31 +70,37 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand)
     instance_ = instance;
     dpi_ = DisplayDpi();
     font_ = CreateDesignFont(dpi_);
+    if (font_ == nullptr) {
+        return false;
+    }
 
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProcOf<MainWindow>;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hIcon = static_cast<HICON>(
-        LoadImageW(instance, ICON_RESOURCE, IMAGE_ICON, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, ICON_RESOURCE, IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                                      GetSystemMetrics(SM_CYICON), LR_SHARED));
     windowClass.hIconSm = static_cast<HICON>(LoadImageW(
-        instance, ICON_RESOURCE, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+        instance, ICON_RESOURCE, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     windowClass.lpszClassName = CLASS_NAME;
-    RegisterClassExW(&windowClass);
-    PaintedLabels::RegisterWindowClass(instance);
-    PictureBox::RegisterWindowClass(instance);
+    if (RegisterClassExW(&windowClass) == 0 || !PaintedLabels::RegisterWindowClass(instance) ||
+        !PictureBox::RegisterWindowClass(instance)) {
+        return false;
+    }
 
     const std::wstring caption = Widen(design::WindowCaption());
-    CreateWindowExW(0, CLASS_NAME, caption.c_str(), WINDOW_STYLE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    window_ = CreateWindowExW(0, CLASS_NAME, caption.c_str(), WINDOW_STYLE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, nullptr, nullptr, instance, this);
     if (window_ == nullptr) {
         return false;
     }
     // All of it happens while the window is hidden, so it first appears whole and in its place.
     PlaceWindow();
-    CreateControls();
-    Form_Load();
+    if (!CreateControls() || !Form_Load()) {
+        DestroyWindow(window_);
+        return false;
+    }
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     return true;
@@ -91,20 +118,28 @@ int MainWindow::RunMessageLoop()
     return static_cast<int>(message.wParam);
 }
 
-void MainWindow::PlaceWindow()
+SIZE MainWindow::FrameSize(HWND window) const
 {
     RECT frame = ToRECT(design::CLIENT_AREA, dpi_);
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(window_, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongW(window_, GWL_EXSTYLE)));
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
 
+void MainWindow::PlaceWindow()
+{
+    const SIZE size = FrameSize(window_);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    if (GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor) == FALSE) {
+        // With no display to centre on, the window stays where Windows put it.
+        SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
     const RECT& work = monitor.rcWork;
-    SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    const int left = std::max(work.left, work.left + (work.right - work.left - size.cx) / 2);
+    const int top = std::max(work.top, work.top + (work.bottom - work.top - size.cy) / 2);
+    SetWindowPos(window_, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND MainWindow::CreateControl(DWORD exStyle, const wchar_t* className, const std::wstring& text, DWORD style,
@@ -116,40 +151,83 @@ HWND MainWindow::CreateControl(DWORD exStyle, const wchar_t* className, const st
         CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_GROUP | style,
                         place.left, place.top, place.right - place.left, place.bottom - place.top, window_,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    if (control != nullptr) {
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    }
     return control;
 }
 
 // The order of creation is both the order of Tab and the stacking, first on top: the three
 // controls that take the focus come first, in the order of Tab, so the rules box also covers the
 // switch; then each counter before its caption, and the frame under both.
-void MainWindow::CreateControls()
+bool MainWindow::CreateControls()
 {
-    Text1 = CreateControl(WS_EX_CLIENTEDGE, L"EDIT", Widen(design::RULES_TEXT),
-                          ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_TABSTOP, design::TEXT1);
-    Picture1.Create(window_, ToRECT(design::PICTURE1, dpi_), PICTURE_RESOURCE);
-    Command1 = CreateControl(0, L"BUTTON", Widen(design::COMMAND1_CAPTION), BS_OWNERDRAW | WS_TABSTOP, design::COMMAND1,
-                             COMMAND1_ID);
-    focus_ = Text1;
+    for (const design::FocusStop stop : design::TAB_ORDER) {
+        switch (stop) {
+        case design::FocusStop::Text1:
+            Text1 = CreateControl(WS_EX_CLIENTEDGE, L"EDIT", Widen(design::RULES_TEXT),
+                                  ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_TABSTOP, design::TEXT1);
+            if (Text1 == nullptr || SetWindowSubclass(Text1, RulesBoxProc, 0, 0) == FALSE) {
+                return false;
+            }
+            break;
+        case design::FocusStop::Picture1:
+            if (!Picture1.Create(window_, ToRECT(design::PICTURE1, dpi_), PICTURE_RESOURCE)) {
+                return false;
+            }
+            break;
+        case design::FocusStop::Command1:
+            Command1 = CreateControl(0, L"BUTTON", Widen(design::COMMAND1_CAPTION), BS_OWNERDRAW | WS_TABSTOP,
+                                     design::COMMAND1, COMMAND1_ID);
+            if (Command1 == nullptr) {
+                return false;
+            }
+            break;
+        }
+    }
+    focus_ = FocusStopControl(design::TAB_ORDER.front());
 
     const RECT label4 = ToRECT(design::LABEL4, dpi_);
-    Label4.Create(window_, label4, {RECT{0, 0, label4.right - label4.left, label4.bottom - label4.top}}, font_.get(),
-                  {design::LAVENDER, ""});
-    Label1 = CreateControl(0, L"STATIC", Widen(design::LABEL1_CAPTION), SS_CENTER, design::LABEL1);
+    if (!Label4.Create(window_, label4, {RECT{0, 0, label4.right - label4.left, label4.bottom - label4.top}},
+                       font_.get(), {design::LAVENDER, ""})) {
+        return false;
+    }
+    Label1 = CreateControl(0, L"STATIC", Widen(design::LABEL1_CAPTION),
+                           ToAlignmentFlags(design::LABEL1_ALIGNMENT).Static, design::LABEL1);
+    if (Label1 == nullptr) {
+        return false;
+    }
 
     for (int i = 0; i < 2; ++i) {
         Text2[i] = CreateControl(WS_EX_CLIENTEDGE, L"EDIT", L"", ES_CENTER | ES_READONLY,
                                  design::OnClientArea(design::FRAME1, design::TEXT2[i]));
-        SetWindowSubclass(Text2[i], CounterProc, 0, 0);
+        if (Text2[i] == nullptr || SetWindowSubclass(Text2[i], CounterProc, 0, 0) == FALSE) {
+            return false;
+        }
     }
     for (int i = 0; i < 2; ++i) {
-        Label2[i] = CreateControl(0, L"STATIC", Widen(design::LABEL2_CAPTIONS[i]), SS_CENTER,
+        Label2[i] = CreateControl(0, L"STATIC", Widen(design::LABEL2_CAPTIONS[i]),
+                                  ToAlignmentFlags(design::LABEL2_ALIGNMENT[i]).Static,
                                   design::OnClientArea(design::FRAME1, design::LABEL2[i]));
+        if (Label2[i] == nullptr) {
+            return false;
+        }
     }
     Frame1 = CreateControl(0, L"BUTTON", Widen(design::FRAME1_CAPTION), BS_GROUPBOX, design::FRAME1);
+    return Frame1 != nullptr;
 }
 
-void MainWindow::Form_Load()
+HWND MainWindow::FocusStopControl(design::FocusStop stop) const
+{
+    switch (stop) {
+    case design::FocusStop::Text1: return Text1;
+    case design::FocusStop::Picture1: return Picture1.Window();
+    case design::FocusStop::Command1: return Command1;
+    }
+    return nullptr;
+}
+
+bool MainWindow::Form_Load()
 {
     random_.SeedFromClock();
 
@@ -163,10 +241,14 @@ void MainWindow::Form_Load()
         OffsetRect(&cell, -first.left, -first.top);
         cells.push_back(cell);
     }
-    Label3.Create(window_, {first.left, first.top, last.right, last.bottom}, std::move(cells), font_.get(), CellFace{});
+    if (!Label3.Create(window_, {first.left, first.top, last.right, last.bottom}, std::move(cells), font_.get(),
+                       CellFace{})) {
+        return false;
+    }
 
     game_.NewGame();
     ShowGame();
+    return true;
 }
 
 void MainWindow::Label3_Click(int Index)
@@ -206,6 +288,7 @@ void MainWindow::DrawCommand1(const DRAWITEMSTRUCT& item) const
     RECT face = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const bool focused = (item.itemState & ODS_FOCUS) != 0;
+    const int saved = SaveDC(dc);
 
     SetDCBrushColor(dc, ToCOLORREF(design::SIGNAL_RED));
     FillRect(dc, &face, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
@@ -227,6 +310,7 @@ void MainWindow::DrawCommand1(const DRAWITEMSTRUCT& item) const
         InflateRect(&face, -2, -2);
         DrawFocusRect(dc, &face);
     }
+    RestoreDC(dc, saved);
 }
 
 LRESULT MainWindow::ColourControl(HWND control, HDC dc) const
@@ -237,50 +321,66 @@ LRESULT MainWindow::ColourControl(HWND control, HDC dc) const
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     }
-    if (control == Text2[0]) {
-        return ui::ColourControl(dc, ToCOLORREF(design::GREEN));
-    }
-    if (control == Text2[1]) {
-        return ui::ColourControl(dc, ToCOLORREF(design::SIGNAL_RED));
+    for (int i = 0; i < 2; ++i) {
+        if (control == Text2[i]) {
+            return ControlBackground(dc, ToCOLORREF(design::TEXT2_COLOURS[i]));
+        }
     }
     if (control == Label1 || control == Label2[0] || control == Label2[1]) {
-        return ui::ColourControl(dc, ToCOLORREF(design::ORANGE));
+        return ControlBackground(dc, ToCOLORREF(design::ORANGE));
     }
     // The frame's caption stands on the window's lavender.
-    return ui::ColourControl(dc, ToCOLORREF(design::LAVENDER));
+    return ControlBackground(dc, ToCOLORREF(design::LAVENDER));
 }
 
 LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_NCCREATE: window_ = window; break;
     case WM_ERASEBKGND: {
         RECT client{};
-        GetClientRect(window_, &client);
+        GetClientRect(window, &client);
         SetDCBrushColor(reinterpret_cast<HDC>(wParam), ToCOLORREF(design::LAVENDER));
         FillRect(reinterpret_cast<HDC>(wParam), &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
         return 1;
     }
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT: return ColourControl(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+        // Every text box of the window is read-only, and so asks for its colours as a static control.
+        return ColourControl(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
     case WM_DRAWITEM:
         // "Чисти" is the one control the window draws itself.
-        DrawCommand1(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return TRUE;
+        if (wParam == COMMAND1_ID) {
+            DrawCommand1(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        }
+        break;
     case WM_COMMAND:
         // A click, Space, or Enter while "Чисти" has the focus.
         if (LOWORD(wParam) == COMMAND1_ID && HIWORD(wParam) == BN_CLICKED) {
             Command1_Click(design::COMMAND1_INDEX);
             return 0;
         }
+        // Escape, which the dialog manager turns into IDCANCEL, does nothing.
+        if (LOWORD(wParam) == IDCANCEL) {
+            return 0;
+        }
         break;
+    case WM_GETMINMAXINFO: {
+        // The window keeps its size: it can be neither resized nor maximised, only moved.
+        auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+        const SIZE size = FrameSize(window);
+        RECT frame{};
+        GetWindowRect(window, &frame);
+        limits->ptMinTrackSize = limits->ptMaxTrackSize = limits->ptMaxSize = {size.cx, size.cy};
+        limits->ptMaxPosition = {frame.left, frame.top};
+        return 0;
+    }
     case WM_NEXTDLGCTL:
         // Tab, from the dialog manager or from the rules box: the next or previous control that
         // takes the focus, or the control named.
         if (LOWORD(lParam) != 0) {
             SetFocus(reinterpret_cast<HWND>(wParam));
         } else {
-            SetFocus(GetNextDlgTabItem(window_, GetFocus(), wParam != 0 ? TRUE : FALSE));
+            SetFocus(GetNextDlgTabItem(window, GetFocus(), wParam != 0 ? TRUE : FALSE));
         }
         return 0;
     case DM_GETDEFID:
@@ -290,13 +390,20 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         }
         return 0;
     case WM_ACTIVATE:
+        // Leaving keeps the focus only if it was on one of the window's controls; coming back gives
+        // it to that control, or to the first stop of the order of Tab, unless the window is
+        // minimised.
         if (LOWORD(wParam) == WA_INACTIVE) {
-            focus_ = GetFocus();
-        } else if (focus_ != nullptr) {
-            SetFocus(focus_);
+            HWND focus = GetFocus();
+            focus_ = IsChild(window, focus) != FALSE ? focus : nullptr;
+        } else if (HIWORD(wParam) == 0) {
+            SetFocus(focus_ != nullptr && IsChild(window, focus_) != FALSE
+                         ? focus_
+                         : FocusStopControl(design::TAB_ORDER.front()));
         }
         return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_NCDESTROY: window_ = nullptr; break;
     default: break;
     }
     return DefWindowProcW(window, message, wParam, lParam);

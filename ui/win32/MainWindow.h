@@ -18,26 +18,40 @@ namespace tavrelin::ui {
 class MainWindow {
 public:
     explicit MainWindow(RandomSource& random);
+    // The window and the controls' handlers know this object by its address.
+    MainWindow(const MainWindow&) = delete;
+    MainWindow(MainWindow&&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+    MainWindow& operator=(MainWindow&&) = delete;
+    ~MainWindow() = default;
 
     // Makes the window and its controls, runs the start-up and shows the window; false if Windows
-    // could not make it.
+    // could not make the window or any of its controls.
     bool Create(HINSTANCE instance, int showCommand);
-    // Hands out the messages until the window is closed; Tab and Enter work as in a dialog box.
+    // Hands out the messages until the window is closed; Tab and Enter work as in a dialog box, and
+    // Escape does nothing.
     int RunMessageLoop();
 
     // The window procedure's work for this window.
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    // Sizes the window so that its client area is the design's, and centres all of it on the
-    // work area of its display.
+    // The outer size of the window whose client area is the design's; the window is never any other.
+    SIZE FrameSize(HWND window) const;
+    // Sizes the window to FrameSize and centres all of it on the work area of its display, its
+    // caption never above the work area's top nor its frame left of its left.
     void PlaceWindow();
-    void CreateControls();
-    // A control of a Windows class at its place of the design, in the window's font.
+    // False if Windows could not make every control.
+    bool CreateControls();
+    // A control of a Windows class at its place of the design, in the window's font; null if
+    // Windows could not make it.
     HWND CreateControl(DWORD exStyle, const wchar_t* className, const std::wstring& text, DWORD style,
                        design::Rect twips, int id = 0);
-    // Start-up: seed the generator, build the 14 x 14 grid, deal the first game.
-    void Form_Load();
+    // The control that stands for a stop of the order of Tab.
+    HWND FocusStopControl(design::FocusStop stop) const;
+    // Start-up: seed the generator, build the 14 x 14 grid, deal the first game; false if Windows
+    // could not make the grid.
+    bool Form_Load();
     void Label3_Click(int Index);
     void Label4_Click();
     void Command1_Click(int Index);
@@ -56,7 +70,8 @@ private:
     HWND window_ = nullptr;
     int dpi_ = design::DESIGN_DPI;
     FontHandle font_;
-    // The control that had the focus when the window was last left, given it back on return.
+    // The control that had the focus when the window was last left, given it back on return; null
+    // if the focus was elsewhere.
     HWND focus_ = nullptr;
 
     HWND Label1 = nullptr;

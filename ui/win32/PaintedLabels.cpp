@@ -14,9 +14,12 @@ constexpr wchar_t CLASS_NAME[] = L"TavrelinPaintedLabels";
 
 }  // namespace
 
-PaintedLabels::PaintedLabels(bool bordered, ClickHandler onClick) : bordered_(bordered), onClick_(std::move(onClick)) {}
+PaintedLabels::PaintedLabels(bool bordered, design::Alignment alignment, ClickHandler onClick)
+    : bordered_(bordered), alignment_(ToAlignmentFlags(alignment).Text), onClick_(std::move(onClick))
+{
+}
 
-void PaintedLabels::RegisterWindowClass(HINSTANCE instance)
+bool PaintedLabels::RegisterWindowClass(HINSTANCE instance)
 {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -26,24 +29,28 @@ void PaintedLabels::RegisterWindowClass(HINSTANCE instance)
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = CLASS_NAME;
-    RegisterClassExW(&windowClass);
+    return RegisterClassExW(&windowClass) != 0;
 }
 
-void PaintedLabels::Create(HWND parent, const RECT& place, std::vector<RECT> labelPlaces, HFONT font,
+bool PaintedLabels::Create(HWND parent, const RECT& place, std::vector<RECT> labelPlaces, HFONT font,
                            const CellFace& face)
 {
     places_ = std::move(labelPlaces);
     faces_.assign(places_.size(), face);
     font_ = font;
-    CreateWindowExW(0, CLASS_NAME, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_GROUP, place.left, place.top,
-                    place.right - place.left, place.bottom - place.top, parent, nullptr,
-                    reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), this);
+    window_ = CreateWindowExW(0, CLASS_NAME, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_GROUP, place.left,
+                              place.top, place.right - place.left, place.bottom - place.top, parent, nullptr,
+                              reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), this);
+    return window_ != nullptr;
 }
 
 void PaintedLabels::SetFace(int Index, const CellFace& face)
 {
     faces_[Index] = face;
-    InvalidateRect(window_, &places_[Index], FALSE);
+    // With no window, the label is painted with its face when the window comes.
+    if (window_ != nullptr) {
+        InvalidateRect(window_, &places_[Index], FALSE);
+    }
 }
 
 int PaintedLabels::LabelAt(POINT point) const
@@ -56,10 +63,11 @@ int PaintedLabels::LabelAt(POINT point) const
     return NO_LABEL;
 }
 
-void PaintedLabels::Paint()
+void PaintedLabels::Paint(HWND window) const
 {
     PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(window_, &paint);
+    HDC dc = BeginPaint(window, &paint);
+    const int saved = SaveDC(dc);
     SelectObject(dc, font_);
     SelectObject(dc, GetStockObject(DC_BRUSH));
     SetBkMode(dc, TRANSPARENT);
@@ -79,24 +87,24 @@ void PaintedLabels::Paint()
         }
         std::wstring caption = Widen(faces_[n].Caption);
         DrawTextW(dc, caption.data(), static_cast<int>(caption.size()), &place,
-                  DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+                  alignment_ | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
     }
-    EndPaint(window_, &paint);
+    RestoreDC(dc, saved);
+    EndPaint(window, &paint);
 }
 
 LRESULT PaintedLabels::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
-    case WM_NCCREATE: window_ = window; break;
     case WM_ERASEBKGND:
         // The labels cover the whole window and paint their own background.
         return 1;
-    case WM_PAINT: Paint(); return 0;
+    case WM_PAINT: Paint(window); return 0;
     case WM_LBUTTONDOWN:
         pressed_ = LabelAt(point);
         if (pressed_ != NO_LABEL) {
-            SetCapture(window_);
+            SetCapture(window);
         }
         return 0;
     case WM_LBUTTONDBLCLK:
@@ -115,6 +123,7 @@ LRESULT PaintedLabels::HandleMessage(HWND window, UINT message, WPARAM wParam, L
         // Losing the mouse, say to another window, ends the press without a click.
         pressed_ = NO_LABEL;
         return 0;
+    case WM_NCDESTROY: window_ = nullptr; break;
     default: break;
     }
     return DefWindowProcW(window, message, wParam, lParam);

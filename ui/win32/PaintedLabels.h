@@ -6,25 +6,34 @@
 #include <vector>
 
 #include "CellFace.h"
+#include "WindowDesign.h"
 
 namespace tavrelin::ui {
 
 // One window that shows a set of labels painted by hand: each label has its place, a background
-// colour and a caption centred across its top, and perhaps a 1-pixel black border. It stands for
-// the labels of a control array: the grid's cells, or the hidden switch alone.
+// colour and a caption across its top, and perhaps a 1-pixel black border. It stands for the labels
+// of a control array: the grid's cells, or the hidden switch alone.
 class PaintedLabels {
 public:
     // Told the index of the label clicked.
     using ClickHandler = std::function<void(int Index)>;
 
-    PaintedLabels(bool bordered, ClickHandler onClick);
+    PaintedLabels(bool bordered, design::Alignment alignment, ClickHandler onClick);
+    // The window and the click handler know this object by its address.
+    PaintedLabels(const PaintedLabels&) = delete;
+    PaintedLabels(PaintedLabels&&) = delete;
+    PaintedLabels& operator=(const PaintedLabels&) = delete;
+    PaintedLabels& operator=(PaintedLabels&&) = delete;
+    ~PaintedLabels() = default;
 
-    static void RegisterWindowClass(HINSTANCE instance);
+    // False if Windows could not register the window class.
+    static bool RegisterWindowClass(HINSTANCE instance);
 
     // Makes the window over this place of the parent's client area, one label at each of the
-    // places (given from the window's corner), every label showing this face.
-    void Create(HWND parent, const RECT& place, std::vector<RECT> labelPlaces, HFONT font, const CellFace& face);
-    // Shows a new face on one label, repainting only that label.
+    // places (given from the window's corner), every label showing this face; false if Windows
+    // could not make it.
+    bool Create(HWND parent, const RECT& place, std::vector<RECT> labelPlaces, HFONT font, const CellFace& face);
+    // Shows a new face on one label, repainting only that label once the window exists.
     void SetFace(int Index, const CellFace& face);
 
     // The window procedure's work for this window.
@@ -33,11 +42,12 @@ public:
 private:
     // The label under a point of the window, or NO_LABEL.
     int LabelAt(POINT point) const;
-    void Paint();
+    void Paint(HWND window) const;
 
     static constexpr int NO_LABEL = -1;
 
     bool bordered_;
+    UINT alignment_;
     ClickHandler onClick_;
     HWND window_ = nullptr;
     HFONT font_ = nullptr;

@@ -36,8 +36,15 @@ BitmapHandle DecodePicture(HINSTANCE instance, const wchar_t* resourceName)
     if (resource == nullptr) {
         return nullptr;
     }
-    auto* bytes = static_cast<BYTE*>(LockResource(LoadResource(instance, resource)));
+    HGLOBAL loaded = LoadResource(instance, resource);
+    if (loaded == nullptr) {
+        return nullptr;
+    }
+    auto* bytes = static_cast<BYTE*>(LockResource(loaded));
     const DWORD size = SizeofResource(instance, resource);
+    if (bytes == nullptr || size == 0) {
+        return nullptr;
+    }
 
     const ComApartment apartment;
     ComPtr<IWICImagingFactory> factory;
@@ -75,7 +82,7 @@ BitmapHandle DecodePicture(HINSTANCE instance, const wchar_t* resourceName)
 
 }  // namespace
 
-void PictureBox::RegisterWindowClass(HINSTANCE instance)
+bool PictureBox::RegisterWindowClass(HINSTANCE instance)
 {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -85,23 +92,25 @@ void PictureBox::RegisterWindowClass(HINSTANCE instance)
     // Where the box is larger than its picture, the box's own face shows.
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = CLASS_NAME;
-    RegisterClassExW(&windowClass);
+    return RegisterClassExW(&windowClass) != 0;
 }
 
-void PictureBox::Create(HWND parent, const RECT& place, const wchar_t* resourceName)
+bool PictureBox::Create(HWND parent, const RECT& place, const wchar_t* resourceName)
 {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
     picture_ = DecodePicture(instance, resourceName);
-    // The client edge is the 2-pixel sunken border.
-    CreateWindowExW(WS_EX_CLIENTEDGE, CLASS_NAME, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | WS_GROUP,
-                    place.left, place.top, place.right - place.left, place.bottom - place.top, parent, nullptr,
-                    instance, this);
+    // The client edge is Windows' sunken border, as wide as the design's.
+    static_assert(design::PICTURE1_BORDER == 2, "the client edge is 2 pixels wide");
+    window_ = CreateWindowExW(WS_EX_CLIENTEDGE, CLASS_NAME, L"",
+                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | WS_GROUP, place.left, place.top,
+                              place.right - place.left, place.bottom - place.top, parent, nullptr, instance, this);
+    return window_ != nullptr;
 }
 
-void PictureBox::Paint()
+void PictureBox::Paint(HWND window) const
 {
     PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(window_, &paint);
+    HDC dc = BeginPaint(window, &paint);
     if (picture_ != nullptr) {
         BITMAP size{};
         GetObjectW(picture_.get(), sizeof size, &size);
@@ -111,25 +120,25 @@ void PictureBox::Paint()
         SelectObject(pictureDc, previous);
         DeleteDC(pictureDc);
     }
-    if (GetFocus() == window_) {
+    if (GetFocus() == window) {
         RECT inside{};
-        GetClientRect(window_, &inside);
+        GetClientRect(window, &inside);
         DrawFocusRect(dc, &inside);
     }
-    EndPaint(window_, &paint);
+    EndPaint(window, &paint);
 }
 
 LRESULT PictureBox::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_NCCREATE: window_ = window; break;
-    case WM_PAINT: Paint(); return 0;
-    case WM_LBUTTONDOWN: SetFocus(window_); return 0;
+    case WM_PAINT: Paint(window); return 0;
+    case WM_LBUTTONDOWN: SetFocus(window); return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         // The focus mark comes and goes with the focus.
-        InvalidateRect(window_, nullptr, TRUE);
+        InvalidateRect(window, nullptr, TRUE);
         return 0;
+    case WM_NCDESTROY: window_ = nullptr; break;
     default: break;
     }
     return DefWindowProcW(window, message, wParam, lParam);

@@ -11,17 +11,29 @@ namespace tavrelin::ui {
 // click, and shows a focus mark while it has it.
 class PictureBox {
 public:
-    static void RegisterWindowClass(HINSTANCE instance);
+    PictureBox() = default;
+    // The window knows this object by its address.
+    PictureBox(const PictureBox&) = delete;
+    PictureBox(PictureBox&&) = delete;
+    PictureBox& operator=(const PictureBox&) = delete;
+    PictureBox& operator=(PictureBox&&) = delete;
+    ~PictureBox() = default;
+
+    // False if Windows could not register the window class.
+    static bool RegisterWindowClass(HINSTANCE instance);
 
     // Makes the box over this place of the parent's client area, showing the JPEG picture kept
-    // as an RCDATA resource of this name.
-    void Create(HWND parent, const RECT& place, const wchar_t* resourceName);
+    // as an RCDATA resource of this name; false if Windows could not make the box. A picture that
+    // cannot be read leaves the box empty.
+    bool Create(HWND parent, const RECT& place, const wchar_t* resourceName);
+    // The box's window, or null before it is made.
+    HWND Window() const { return window_; }
 
     // The window procedure's work for this window.
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void Paint();
+    void Paint(HWND window) const;
 
     HWND window_ = nullptr;
     BitmapHandle picture_;

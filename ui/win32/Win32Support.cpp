@@ -38,7 +38,7 @@ FontHandle CreateDesignFont(int dpi)
                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_ROMAN, face.c_str()));
 }
 
-LRESULT ColourControl(HDC dc, COLORREF background)
+LRESULT ControlBackground(HDC dc, COLORREF background)
 {
     SetBkColor(dc, background);
     SetDCBrushColor(dc, background);

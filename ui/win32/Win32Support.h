@@ -28,17 +28,35 @@ std::wstring Widen(std::string_view utf8);
 // The dots per inch of the display the window is shown on; the program is aware of the system's.
 int DisplayDpi();
 
-// The window's font at the display's dots per inch, and its owner, which deletes it.
+// A GDI object's owner deletes it when done with it.
 struct DeleteGdiObject {
     void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
+// A font owned by the program.
 using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, DeleteGdiObject>;
+// A bitmap owned by the program.
 using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, DeleteGdiObject>;
+// The window's font at the display's dots per inch; null if Windows could not make it.
 FontHandle CreateDesignFont(int dpi);
 
-// Paints a control's background and text background in this colour, for WM_CTLCOLORSTATIC and
-// WM_CTLCOLOREDIT: the returned brush is the device context's own, set to the colour.
-LRESULT ColourControl(HDC dc, COLORREF background);
+// A control's background and text background in this colour, as WM_CTLCOLORSTATIC answers: the
+// returned brush is the device context's own, set to the colour.
+LRESULT ControlBackground(HDC dc, COLORREF background);
+
+// How a caption stands across its control, as a static control's style and as DrawText's format.
+struct AlignmentFlags {
+    DWORD Static;
+    UINT Text;
+};
+// The flags of a design's alignment; the design's alignments reach Windows only through here.
+constexpr AlignmentFlags ToAlignmentFlags(design::Alignment alignment)
+{
+    switch (alignment) {
+    case design::Alignment::Left: return {SS_LEFT, DT_LEFT};
+    case design::Alignment::Centre: return {SS_CENTER, DT_CENTER};
+    }
+    return {SS_LEFT, DT_LEFT};
+}
 
 // The window procedure of a class whose every window belongs to an object of type T: creation
 // hands the object over as its creation parameter, and each message then goes to
