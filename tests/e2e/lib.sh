@@ -32,6 +32,20 @@ grid_left=8
 grid_top=32
 cell_size=20
 
+# What the window tells the desktop, the same for every program: its caption, a fixed size of 508 x
+# 461 and a 32 x 32 icon. Needs window.
+check_window_properties() {
+    local hints title icon
+    hints=$(xprop -id "$window" WM_NORMAL_HINTS)
+    grep -q 'program specified minimum size: 508 by 461' <<<"$hints" || fail "no minimum size of 508 x 461: $hints"
+    grep -q 'program specified maximum size: 508 by 461' <<<"$hints" || fail "no maximum size of 508 x 461: $hints"
+    title=$(xprop -id "$window" _NET_WM_NAME)
+    [ "$title" = '_NET_WM_NAME(UTF8_STRING) = "https://tavrelin.example/ Информатика-логическа игра, случайни, таблица"' ] ||
+        fail "the caption is $title"
+    icon=$(xprop -id "$window" _NET_WM_ICON)
+    grep -q 'Icon (32 x 32)' <<<"$icon" || fail "the window has no 32 x 32 icon"
+}
+
 # Starts an X server of its own, 1024 x 768; Xvfb picks a free display number.
 start_display() {
     exec 3<> <(:)
@@ -65,9 +79,9 @@ for n in range(196):
     print("#%02X%02X%02X" % tuple(pixels[offset:offset + 3]))' "$width" "$grid_left" "$grid_top" "$cell_size"
 }
 count() { grep -c -x "$1" || true; }
-# A fingerprint of what the attempts counter shows.
-attempts_picture() {
-    import -window root -crop "57x27+$((left + 408))+$((top + 224))" +repage -depth 8 rgb:- | md5sum
+# A fingerprint of what the two counters show: a change of either shows here.
+counters_picture() {
+    import -window root -crop "57x59+$((left + 408))+$((top + 192))" +repage -depth 8 rgb:- | md5sum
 }
 # Each click ends with the pointer on a bare spot of the window, so that the next one moves it.
 rest_pointer() { xdotool mousemove --sync "$((left + 292))" "$((top + 200))"; }
@@ -117,13 +131,13 @@ play_the_game() {
     double_click_at $SWITCH_X $SWITCH_Y
     wait_for_cells 25 '#FF0000' || fail "a double-click on the switch does not show the fleet"
     sleep 0.3
-    attempts=$(attempts_picture)
+    counters=$(counters_picture)
     click_at $SWITCH_X $SWITCH_Y
     sleep 0.5
-    [ "$(attempts_picture)" = "$attempts" ] || fail "a double-click on the switch turned it on and off again"
+    [ "$(counters_picture)" = "$counters" ] || fail "a double-click on the switch turned it on and off again"
     click_at $SWITCH_X $SWITCH_Y
-    for _ in $(seq 20); do [ "$(attempts_picture)" != "$attempts" ] && break; sleep 0.25; done
-    [ "$(attempts_picture)" != "$attempts" ] || fail "the switch turned on again counts no attempts"
+    for _ in $(seq 20); do [ "$(counters_picture)" != "$counters" ] && break; sleep 0.25; done
+    [ "$(counters_picture)" != "$counters" ] || fail "the switch turned on again counts no attempts"
     click_at $CLEAR_X $CLEAR_Y
     wait_for_cells 196 '#FFFFFF' || fail "\"Чисти\" does not turn every cell white after a double-click"
 }

@@ -17,28 +17,16 @@ start_program "$program"
 # the caption above the client area is taller than the frame below it.
 [ "$left" = 258 ] || fail "the client area starts at x = $left, not 258"
 [ "$top" -gt 153 ] && [ "$top" -lt 193 ] || fail "the client area starts at y = $top, not a caption below 153"
-title=$(xprop -id "$window" _NET_WM_NAME)
-[ "$title" = '_NET_WM_NAME(UTF8_STRING) = "https://tavrelin.example/ Информатика-логическа игра, случайни, таблица"' ] ||
-    fail "the caption is $title"
-hints=$(xprop -id "$window" WM_NORMAL_HINTS)
-grep -q 'program specified minimum size: 508 by 461' <<<"$hints" || fail "no minimum size of 508 x 461: $hints"
-grep -q 'program specified maximum size: 508 by 461' <<<"$hints" || fail "no maximum size of 508 x 461: $hints"
-icon=$(xprop -id "$window" _NET_WM_ICON)
-grep -q 'Icon (32 x 32)' <<<"$icon" || fail "the window has no 32 x 32 icon"
-
-# The counters, as a picture: a change of either shows here.
-counters() { shoot_client_area "$work/client.png" && convert "$work/client.png" -crop 57x59+408+192 +repage "$1"; }
-same_picture() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = 0 ]; }
+check_window_properties
 
 wait_for_cells 196 '#FFFFFF' || fail "not every cell is white at start-up"
-counters "$work/start.png"
+counters=$(counters_picture)
 
 # A counter only shows: a drag across one selects nothing.
 xdotool mousemove --sync "$((left + 412))" "$((top + 205))" mousedown 1 \
     mousemove --sync "$((left + 462))" "$((top + 205))" mouseup 1
 sleep 0.5
-counters "$work/dragged.png"
-same_picture "$work/start.png" "$work/dragged.png" || fail "a drag across a counter changes how it looks"
+[ "$(counters_picture)" = "$counters" ] || fail "a drag across a counter changes how it looks"
 
 # Escape does nothing, whichever control has the focus. It is pressed, then cell N is shot, which
 # the window takes only after whatever Escape set off: the window is still open and the grid is as

@@ -33,14 +33,7 @@ sleep 0.5
 read_client_area "$window"
 [ "$width" = 508 ] && [ "$height" = 461 ] || fail "the client area is ${width}x${height}, not 508x461"
 
-hints=$(xprop -id "$window" WM_NORMAL_HINTS)
-grep -q 'program specified minimum size: 508 by 461' <<<"$hints" || fail "no minimum size of 508 x 461: $hints"
-grep -q 'program specified maximum size: 508 by 461' <<<"$hints" || fail "no maximum size of 508 x 461: $hints"
-title=$(xprop -id "$window" _NET_WM_NAME)
-[ "$title" = '_NET_WM_NAME(UTF8_STRING) = "https://tavrelin.example/ Информатика-логическа игра, случайни, таблица"' ] ||
-    fail "the caption is $title"
-icon=$(xprop -id "$window" _NET_WM_ICON)
-grep -q 'Icon (32 x 32)' <<<"$icon" || fail "the window has no 32 x 32 icon"
+check_window_properties
 
 # The whole window, frame included, stands in the middle of the 1024 x 768 screen.
 frame=(0 0 0 0)
