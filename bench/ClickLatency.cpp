@@ -9,10 +9,10 @@
 #include <vector>
 
 #include <QApplication>
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
+#include "CellGrid.h"
 #include "MainWindow.h"
 #include "PaintWatcher.h"
 
@@ -50,27 +50,24 @@ int main(int argc, char* argv[])
     if (!QTest::qWaitForWindowExposed(&window)) {
         return 1;
     }
-    std::vector<QLabel*> cells;
-    cells.reserve(tavrelin::CELL_COUNT);
-    for (int n = 0; n < tavrelin::CELL_COUNT; ++n) {
-        cells.push_back(window.findChild<QLabel*>(QStringLiteral("Label3_%1").arg(n)));
-    }
+    auto* grid = window.findChild<tavrelin::ui::CellGrid*>(QStringLiteral("Label3"));
     auto* clear = window.findChild<QPushButton*>(QStringLiteral("Command1_1"));
-    tavrelin::bench::PaintWatcher allCells(std::vector<QWidget*>(cells.begin(), cells.end()));
+    // The grid paints every changed cell in one go.
+    tavrelin::bench::PaintWatcher painted({grid});
 
     std::vector<double> shots;
     std::vector<double> clears;
     for (int round = 0; round < rounds; ++round) {
-        for (QLabel* cell : cells) {
-            tavrelin::bench::PaintWatcher one({cell});
+        for (int n = 0; n < tavrelin::CELL_COUNT; ++n) {
+            painted.Reset();
             const Clock::time_point start = Clock::now();
-            QTest::mouseClick(cell, Qt::LeftButton);
-            shots.push_back(MicrosecondsUntilPainted(one, start));
+            QTest::mouseClick(grid, Qt::LeftButton, Qt::NoModifier, grid->CellRect(n).center());
+            shots.push_back(MicrosecondsUntilPainted(painted, start));
         }
-        allCells.Reset();
+        painted.Reset();
         const Clock::time_point start = Clock::now();
         QTest::mouseClick(clear, Qt::LeftButton);
-        clears.push_back(MicrosecondsUntilPainted(allCells, start));
+        clears.push_back(MicrosecondsUntilPainted(painted, start));
     }
     std::printf("shot_us=%.1f clear_us=%.1f shots=%zu clears=%zu\n", Median(shots), Median(clears), shots.size(),
                 clears.size());

@@ -5,10 +5,10 @@
 #include <random>
 
 #include <QApplication>
-#include <QLabel>
 #include <QPixmap>
 #include <QTest>
 
+#include "CellGrid.h"
 #include "MainWindow.h"
 #include "RandomSource.h"
 
@@ -36,10 +36,10 @@ int main(int argc, char* argv[])
     window.show();
     const int shots = argc > 2 ? std::atoi(argv[2]) : 0;
     std::mt19937 picks(7);
+    auto* grid = window.findChild<tavrelin::ui::CellGrid*>(QStringLiteral("Label3"));
     for (int i = 0; i < shots; ++i) {
         const int index = static_cast<int>(picks() % tavrelin::CELL_COUNT);
-        auto* cell = window.findChild<QLabel*>(QStringLiteral("Label3_%1").arg(index));
-        QTest::mouseClick(cell, Qt::LeftButton);
+        QTest::mouseClick(grid, Qt::LeftButton, Qt::NoModifier, grid->CellRect(index).center());
     }
     return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

@@ -109,8 +109,7 @@ constexpr char COMMAND1_CAPTION[] = "Чисти";
 constexpr int COMMAND1_INDEX = 1;
 constexpr std::array<Alignment, 2> LABEL2_ALIGNMENT{Alignment::Centre, Alignment::Centre};
 constexpr Alignment LABEL1_ALIGNMENT = Alignment::Centre;
-// The template is designed left-aligned; start-up centres it and every copy.
-constexpr Alignment LABEL3_DESIGN_ALIGNMENT = Alignment::Left;
+// The cells' captions are centred.
 constexpr Alignment LABEL3_ALIGNMENT = Alignment::Centre;
 
 // The controls that take the keyboard focus. Labels, the frame and the counters never do.

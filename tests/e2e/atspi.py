@@ -3,6 +3,8 @@
 
     atspi.py counters   prints the two counters' texts: ship cells to find, then attempts
     atspi.py focus      prints the role and name of the control that has the keyboard focus
+    atspi.py cells      prints each cell of the grid, one line each in the table's order: its name
+                        in brackets, then its place on the screen as x y width height
 """
 import sys
 import time
@@ -53,6 +55,13 @@ def main():
         focused = [a for a in descendants(win) if a.getState().contains(pyatspi.STATE_FOCUSED)]
         # The focused control is the outermost focused object; a text box reports its inner parts too.
         print(f"{role(focused[0])}: {focused[0].name}" if focused else "none")
+    elif sys.argv[1] == "cells":
+        tables = [a for a in descendants(win) if a.getRole() == pyatspi.ROLE_TABLE]
+        if len(tables) != 1:
+            sys.exit(f"{len(tables)} tables in the window, not one grid")
+        for cell in tables[0]:
+            box = cell.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            print(f"[{cell.name}] {box.x} {box.y} {box.width} {box.height}")
     else:
         sys.exit(__doc__)
 

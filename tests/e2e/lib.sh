@@ -121,6 +121,13 @@ play_the_game() {
     sleep 0.3
     [ "$(cell_colours | head -n1)" = "$shot" ] || fail "a second click on a shot cell changes it"
 
+    # Two quick clicks 1 pixel apart, on the last pixel row of cell 40 and the first of cell 41, are
+    # two shots: close enough in time and place to be a double-click, but on two cells.
+    xdotool mousemove --sync "$((left + $(cell_x 40)))" "$((top + grid_top + 40 % 14 * cell_size + cell_size - 1))" click 1 \
+        mousemove --sync "$((left + $(cell_x 41)))" "$((top + grid_top + 41 % 14 * cell_size))" click 1
+    rest_pointer
+    wait_for_cells 193 '#FFFFFF' || fail "two quick clicks on neighbouring cells shoot $((195 - $(count '#FFFFFF' <<<"$colours"))) of them"
+
     click_at $SWITCH_X $SWITCH_Y
     wait_for_cells 25 '#FF0000' || fail "the switch shows $(count '#FF0000' <<<"$colours") red cells, not 25"
     click_at $CLEAR_X $CLEAR_Y

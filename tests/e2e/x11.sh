@@ -58,6 +58,18 @@ wait_for_cells 196 '#FFFFFF' || fail "not every cell is white at start-up"
 [ "$(atspi focus)" = "text: " ] || fail "the focus starts on $(atspi focus), not in the rules box"
 click_cell 20
 wait_for_cells 195 '#FFFFFF' || fail "a click on a cell does not shoot it"
+
+# A screen reader finds the grid as 196 cells, each in its place on the screen and named by its
+# caption: the shot cell by the answer its colour shows, every other by none.
+cells=$(atspi cells)
+[ "$(wc -l <<<"$cells")" = 196 ] || fail "the grid has $(wc -l <<<"$cells") cells for a screen reader, not 196"
+expected=$(for n in $(seq 0 195); do
+    case "$n:$(sed -n "$((n + 1))p" <<<"$colours")" in
+        20:'#FF0000') name=X ;; 20:'#FFFF00') name='!' ;; 20:'#0000FF') name=' ' ;; *) name='' ;;
+    esac
+    echo "[$name] $((left + grid_left + n / 14 * 20)) $((top + grid_top + n % 14 * 20)) 20 20"
+done)
+[ "$cells" = "$expected" ] || fail "a screen reader reads the grid as: $(diff <(echo "$expected") <(echo "$cells") | head -5)"
 counters=$(atspi counters)
 xdotool key Return
 sleep 0.3

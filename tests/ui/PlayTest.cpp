@@ -31,15 +31,15 @@ private:
 
     void ExpectCellShows(int index, const QColor& colour, const QString& caption) const
     {
-        QCOMPARE(shown->Cell(index)->palette().color(QPalette::Window), colour);
-        QCOMPARE(shown->Cell(index)->text(), caption);
+        QCOMPARE(shown->CellColour(index), colour);
+        QCOMPARE(shown->CellCaption(index), caption);
     }
 
     int RedCells() const
     {
         int red = 0;
         for (int n = 0; n < CELL_COUNT; ++n) {
-            red += shown->Cell(n)->palette().color(QPalette::Window) == QColor(255, 0, 0) ? 1 : 0;
+            red += shown->CellColour(n) == QColor(255, 0, 0) ? 1 : 0;
         }
         return red;
     }
@@ -57,28 +57,28 @@ private slots:
         const int ship = FirstCellWith(CELL_SHIP);
         const int near = FirstCellWith(CELL_NEAR);
         const int open = FirstCellWith(CELL_EMPTY);
-        QTest::mouseClick(shown->Cell(ship), Qt::LeftButton);
+        shown->ClickCell(ship);
         ExpectCellShows(ship, QColor(255, 0, 0), QStringLiteral("X"));
         QCOMPARE(Counter(0), QStringLiteral("24"));
         QCOMPARE(Counter(1), QStringLiteral("1"));
-        QTest::mouseClick(shown->Cell(near), Qt::LeftButton);
+        shown->ClickCell(near);
         ExpectCellShows(near, QColor(255, 255, 0), QStringLiteral("!"));
-        QTest::mouseClick(shown->Cell(open), Qt::LeftButton);
+        shown->ClickCell(open);
         ExpectCellShows(open, QColor(0, 0, 255), QStringLiteral(" "));
         QCOMPARE(Counter(1), QStringLiteral("3"));
         // A second click on a shot cell is no shot.
-        QTest::mouseClick(shown->Cell(open), Qt::LeftButton);
+        shown->ClickCell(open);
         QCOMPARE(Counter(1), QStringLiteral("3"));
         // Only the left button shoots.
         const int other = FirstCellWith(CELL_EMPTY) == open ? open + 1 : FirstCellWith(CELL_EMPTY);
-        QTest::mouseClick(shown->Cell(other), Qt::RightButton);
+        shown->ClickCell(other, Qt::RightButton);
         QCOMPARE(Counter(1), QStringLiteral("3"));
     }
 
     void everyCellAnswersWithItsOwnIndex()
     {
         for (int n = 0; n < CELL_COUNT; ++n) {
-            QTest::mouseClick(shown->Cell(n), Qt::LeftButton);
+            shown->ClickCell(n);
             const CellFace& face = game().Label3[n];
             QVERIFY2(face.BackColor != WHITE, qPrintable(QString::number(n)));
             const QColor colour(face.BackColor.Red, face.BackColor.Green, face.BackColor.Blue);
@@ -112,7 +112,7 @@ private slots:
     void theClearButtonDealsAFreshGame()
     {
         for (int n = 0; n < CELL_COUNT; n += 2) {
-            QTest::mouseClick(shown->Cell(n), Qt::LeftButton);
+            shown->ClickCell(n);
         }
         shown->ClickAt(QPoint(500, 324));
         const BoardArray oldFleet = game().Board;
@@ -139,7 +139,7 @@ private slots:
     {
         QFETCH(int, key);
         QFETCH(int, modifiers);
-        QTest::mouseClick(shown->Cell(0), Qt::LeftButton);
+        shown->ClickCell(0);
         QCOMPARE(Counter(1), QStringLiteral("1"));
         auto* button = shown->Control<QPushButton>(QStringLiteral("Command1_1"));
         button->setFocus();
@@ -150,14 +150,14 @@ private slots:
 
     void enterInTheRulesBoxLeavesTheGameAlone()
     {
-        QTest::mouseClick(shown->Cell(0), Qt::LeftButton);
+        shown->ClickCell(0);
         auto* rules = shown->Control(QStringLiteral("Text1_0"));
         rules->setFocus();
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
             QTest::keyClick(rules, key);
         }
         QCOMPARE(Counter(1), QStringLiteral("1"));
-        QVERIFY(shown->Cell(0)->palette().color(QPalette::Window) != QColor(255, 255, 255));
+        QVERIFY(shown->CellColour(0) != QColor(255, 255, 255));
     }
 
     void aDoubleClickIsOneClick()
@@ -175,11 +175,11 @@ private slots:
 
         // On a white cell: one shot.
         const int open = FirstCellWith(CELL_EMPTY);
-        shown->DoubleClickAt(shown->Cell(open)->geometry().center());
+        shown->DoubleClickAt(shown->Grid()->geometry().topLeft() + shown->Grid()->CellRect(open).center());
         QCOMPARE(Counter(1), QStringLiteral("26"));
         // A click after the double-click is a click again.
         const int near = FirstCellWith(CELL_NEAR);
-        QTest::mouseClick(shown->Cell(near), Qt::LeftButton);
+        shown->ClickCell(near);
         QCOMPARE(Counter(1), QStringLiteral("27"));
     }
 };

@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     for (int n = 0; n < tavrelin::CELL_COUNT; n += 7) {
-        QTest::mouseClick(shown.Cell(n), Qt::LeftButton);
+        shown.ClickCell(n);
     }
     shown.ClickAt(QPoint(500, 324));
     QTest::mouseClick(shown.Control<QPushButton>(QStringLiteral("Command1_1")), Qt::LeftButton);

@@ -2,10 +2,12 @@
 
 #include <memory>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
 
+#include "CellGrid.h"
 #include "MainWindow.h"
 #include "RandomSource.h"
 
@@ -37,7 +39,24 @@ struct ShownWindow {
         return window->findChild<Widget*>(name);
     }
 
-    QLabel* Cell(int index) const { return Control<QLabel>(QStringLiteral("Label3_%1").arg(index)); }
+    ui::CellGrid* Grid() const { return Control<ui::CellGrid>(QStringLiteral("Label3")); }
+    // The cell as the player sees it: its colour just inside its border, clear of the caption.
+    QColor CellColour(int index) const
+    {
+        const QRect place = Grid()->CellRect(index);
+        return Grid()->grab(place).toImage().pixelColor(3, 3);
+    }
+    // The cell's caption, as a screen reader reads it.
+    QString CellCaption(int index) const
+    {
+        QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(Grid())->child(index);
+        return cell != nullptr ? cell->text(QAccessible::Name) : QStringLiteral("no cell %1").arg(index);
+    }
+    // A click in the middle of the cell, as a player gives it.
+    void ClickCell(int index, Qt::MouseButton button = Qt::LeftButton) const
+    {
+        QTest::mouseClick(Grid(), button, Qt::NoModifier, Grid()->CellRect(index).center());
+    }
 
     // Clicks the window where a player would, hitting whichever widget lies on top there.
     void ClickAt(QPoint windowPoint) const

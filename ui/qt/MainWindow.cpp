@@ -8,6 +8,9 @@
 #include <QScreen>
 #include <QStyleFactory>
 
+#include <vector>
+
+#include "CellGrid.h"
 #include "ClickLabel.h"
 #include "PictureBox.h"
 #include "PushButton.h"
@@ -99,9 +102,9 @@ void MainWindow::CreateControls()
     Label1->setAlignment(ToQtAlignment(design::LABEL1_ALIGNMENT));
     SetBackground(Label1, QPalette::Window, design::ORANGE);
 
-    Label3[0] = CreateCell();
-    Label3[0]->setGeometry(ToQRect(design::LABEL3_TEMPLATE));
-    Label3[0]->setAlignment(ToQtAlignment(design::LABEL3_DESIGN_ALIGNMENT));
+    Label3 = new CellGrid(ToQtAlignment(design::LABEL3_ALIGNMENT), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    connect(Label3, &CellGrid::clicked, this, [this](int Index) { Label3_Click(Index); });
 
     Picture1 = new PictureBox(QStringLiteral(":/assets/warships.jpg"), this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -193,37 +196,20 @@ void MainWindow::CreateControls()
     focusStop(design::TAB_ORDER.front())->setFocus();
 }
 
-ClickLabel* MainWindow::CreateCell()
-{
-    auto* cell = new ClickLabel(this);
-    cell->setFrameStyle(QFrame::Box | QFrame::Plain);
-    cell->setLineWidth(1);
-    SetBackground(cell, QPalette::Window, WHITE);
-    return cell;
-}
-
 void MainWindow::Form_Load()
 {
     random_.SeedFromClock();
 
-    ClickLabel* const Template = Label3[0];
-    Template->setAlignment(ToQtAlignment(design::LABEL3_ALIGNMENT));
-    Template->setObjectName(ObjectName("Label3", 0));
-    for (int n = 1; n < CELL_COUNT; ++n) {
-        ClickLabel* cell = CreateCell();
-        cell->hide();
-        cell->setObjectName(ObjectName("Label3", n));
-        cell->resize(Template->size());
-        cell->setAlignment(ToQtAlignment(design::LABEL3_ALIGNMENT));
-        const design::Rect place =
-            design::GridCell({Template->x(), Template->y(), Template->width(), Template->height()}, n);
-        cell->move(place.Left, place.Top);
-        cell->show();
-        Label3[n] = cell;
-    }
+    // The grid is one widget over all the cells; each cell's place is the template's, moved by
+    // whole cells.
+    const design::Rect Template = design::ToPixels(design::LABEL3_TEMPLATE);
+    std::vector<QRect> cells;
+    cells.reserve(CELL_COUNT);
     for (int n = 0; n < CELL_COUNT; ++n) {
-        connect(Label3[n], &ClickLabel::clicked, this, [this, n] { Label3_Click(n); });
+        const design::Rect place = design::GridCell(Template, n);
+        cells.emplace_back(place.Left, place.Top, place.Width, place.Height);
     }
+    Label3->SetCells(cells);
 
     game_.NewGame();
     ShowGame();
@@ -265,11 +251,7 @@ void MainWindow::ShowGame()
 {
     const design::ShownGame::Changes changes = shown_.Update(game_);
     for (const int n : changes.Cells) {
-        const CellFace& face = shown_.Face(n);
-        QPalette palette = Label3[n]->palette();
-        palette.setColor(QPalette::All, QPalette::Window, ToQColor(face.BackColor));
-        Label3[n]->setPalette(palette);
-        Label3[n]->setText(QString::fromUtf8(face.Caption.data(), static_cast<qsizetype>(face.Caption.size())));
+        Label3->SetFace(n, shown_.Face(n));
     }
     for (int i = 0; i < 2; ++i) {
         if (changes.Counters[i]) {

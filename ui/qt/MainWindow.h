@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace tavrelin::ui {
 
+class CellGrid;
 class ClickLabel;
 class PictureBox;
 
@@ -41,14 +42,13 @@ private:
     void Command1_Click(int Index);
     // Brings every cell and both counters in line with the game, touching only what changed.
     void ShowGame();
-    ClickLabel* CreateCell();
 
     RandomSource& random_;
     Game game_;
     design::ShownGame shown_;
 
     QLabel* Label1 = nullptr;
-    std::array<ClickLabel*, CELL_COUNT> Label3{};
+    CellGrid* Label3 = nullptr;
     PictureBox* Picture1 = nullptr;
     QGroupBox* Frame1 = nullptr;
     std::array<QLabel*, 2> Label2{};

@@ -1,0 +1,116 @@
+#include "CellGrid.h"
+
+#include <utility>
+
+#include <QAccessible>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFrame>
+
+#include "CellGridAccessible.h"
+
+namespace tavrelin::ui {
+
+CellGrid::CellGrid(Qt::Alignment alignment, QWidget* parent) : QWidget(parent), alignment_(alignment)
+{
+    QAccessible::installFactory(CellGridAccessible::Factory);
+    // Every pixel of the grid belongs to a cell, which paints it whole.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CellGrid::SetCells(const std::vector<QRect>& places)
+{
+    QRect covered;
+    for (const QRect& place : places) {
+        covered |= place;
+    }
+    setGeometry(covered);
+    places_.clear();
+    for (const QRect& place : places) {
+        places_.push_back(place.translated(-covered.topLeft()));
+    }
+    faces_.assign(places_.size(), CellFace{});
+    update();
+}
+
+void CellGrid::SetFace(int Index, const CellFace& face)
+{
+    faces_[Index] = face;
+    update(places_[Index]);
+}
+
+int CellGrid::CellAt(QPoint point) const
+{
+    for (int n = 0; n < CellCount(); ++n) {
+        if (places_[n].contains(point)) {
+            return n;
+        }
+    }
+    return NO_CELL;
+}
+
+void CellGrid::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    frame.frameShape = QFrame::Box;
+    frame.lineWidth = 1;
+    frame.midLineWidth = 0;
+    // A caption stands half the width of an "x" below the border, as in a bordered label.
+    const int captionTop = frame.lineWidth + fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2;
+    for (int n = 0; n < CellCount(); ++n) {
+        const QRect place = places_[n];
+        if (!event->region().intersects(place)) {
+            continue;
+        }
+        const CellFace& face = faces_[n];
+        painter.save();
+        painter.setClipRect(place);
+        painter.fillRect(place, QColor(face.BackColor.Red, face.BackColor.Green, face.BackColor.Blue));
+        frame.rect = place;
+        style()->drawControl(QStyle::CE_ShapedFrame, &frame, &painter, this);
+        const QRect captionPlace = place.adjusted(frame.lineWidth, captionTop, -frame.lineWidth, -frame.lineWidth);
+        style()->drawItemText(&painter, captionPlace, alignment_ | Qt::TextForceLeftToRight, frame.palette, isEnabled(),
+                              QString::fromUtf8(face.Caption.data(), static_cast<qsizetype>(face.Caption.size())),
+                              QPalette::WindowText);
+        painter.restore();
+    }
+}
+
+void CellGrid::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    pressed_ = CellAt(event->position().toPoint());
+    clicked_ = NO_CELL;
+}
+
+void CellGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    // The second press on the cell just clicked ends a double-click, which was that one click;
+    // on any other cell it is a press of its own.
+    const int cell = CellAt(event->position().toPoint());
+    pressed_ = cell == clicked_ ? NO_CELL : cell;
+    clicked_ = NO_CELL;
+}
+
+void CellGrid::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    const int pressed = std::exchange(pressed_, NO_CELL);
+    if (pressed != NO_CELL && CellAt(event->position().toPoint()) == pressed) {
+        clicked_ = pressed;
+        emit clicked(pressed);
+    }
+}
+
+}  // namespace tavrelin::ui

@@ -1,0 +1,154 @@
+#include "CellGridAccessible.h"
+
+#include "Board.h"
+#include "CellGrid.h"
+
+namespace tavrelin::ui {
+
+namespace {
+
+// One cell of the grid as a screen reader sees it: its caption, its place, and its row and column.
+class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    CellAccessible(CellGridAccessible* table, int index) : table_(table), index_(index) {}
+
+    bool isValid() const override { return table_->isValid(); }
+    QObject* object() const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return table_; }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override { return {}; }
+    void setText(QAccessible::Text /*text*/, const QString& /*value*/) override {}
+
+    QString text(QAccessible::Text text) const override
+    {
+        if (text != QAccessible::Name) {
+            return {};
+        }
+        const std::string_view caption = table_->Grid()->Face(index_).Caption;
+        return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    }
+
+    QRect rect() const override
+    {
+        const CellGrid* grid = table_->Grid();
+        const QRect place = grid->CellRect(index_);
+        return {grid->mapToGlobal(place.topLeft()), place.size()};
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+    }
+
+    bool isSelected() const override { return false; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return CellCol(index_); }
+    int rowIndex() const override { return CellRow(index_); }
+    QAccessibleInterface* table() const override { return table_; }
+
+private:
+    CellGridAccessible* table_;
+    int index_;
+};
+
+}  // namespace
+
+CellGridAccessible::CellGridAccessible(CellGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
+
+CellGridAccessible::~CellGridAccessible()
+{
+    for (const auto& [index, id] : cells_) {
+        QAccessible::deleteAccessibleInterface(id);
+    }
+}
+
+QAccessibleInterface* CellGridAccessible::Factory(const QString& /*className*/, QObject* object)
+{
+    auto* grid = qobject_cast<CellGrid*>(object);
+    return grid != nullptr ? new CellGridAccessible(grid) : nullptr;
+}
+
+CellGrid* CellGridAccessible::Grid() const
+{
+    return static_cast<CellGrid*>(widget());
+}
+
+void* CellGridAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TableInterface) {
+        return static_cast<QAccessibleTableInterface*>(this);
+    }
+    return QAccessibleWidget::interface_cast(type);
+}
+
+int CellGridAccessible::childCount() const
+{
+    return Grid()->CellCount();
+}
+
+QAccessibleInterface* CellGridAccessible::child(int index) const
+{
+    if (index < 0 || index >= childCount()) {
+        return nullptr;
+    }
+    const auto known = cells_.find(index);
+    if (known != cells_.end()) {
+        return QAccessible::accessibleInterface(known->second);
+    }
+    auto* cell = new CellAccessible(const_cast<CellGridAccessible*>(this), index);
+    cells_.emplace(index, QAccessible::registerAccessibleInterface(cell));
+    return cell;
+}
+
+int CellGridAccessible::indexOfChild(const QAccessibleInterface* child) const
+{
+    for (const auto& [index, id] : cells_) {
+        if (QAccessible::accessibleInterface(id) == child) {
+            return index;
+        }
+    }
+    return -1;
+}
+
+QAccessibleInterface* CellGridAccessible::childAt(int x, int y) const
+{
+    return child(Grid()->CellAt(Grid()->mapFromGlobal(QPoint(x, y))));
+}
+
+QAccessibleInterface* CellGridAccessible::cellAt(int row, int column) const
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) {
+        return nullptr;
+    }
+    return child(CellIndex(row, column));
+}
+
+QString CellGridAccessible::columnDescription(int column) const
+{
+    return QString::number(column + 1);
+}
+
+QString CellGridAccessible::rowDescription(int row) const
+{
+    return QString::number(row + 1);
+}
+
+int CellGridAccessible::columnCount() const
+{
+    return FIELD_SIZE;
+}
+
+int CellGridAccessible::rowCount() const
+{
+    return FIELD_SIZE;
+}
+
+}  // namespace tavrelin::ui
