@@ -275,7 +275,7 @@ private slots:
 
         // The picture starts inside its 2-pixel border, at its own size, and is cut off at the
         // inner right edge: picture column 196 is the last one shown.
-        const QImage picture(QStringLiteral(":/assets/warships.jpg"));
+        const QImage picture(QStringLiteral(TAVRELIN_ASSETS_DIR "/warships.jpg"));
         QCOMPARE(picture.size(), QSize(269, 118));
         for (const int y : {0, 40, 117}) {
             QCOMPARE(image.pixelColor(298, 34 + y), picture.pixelColor(0, y));

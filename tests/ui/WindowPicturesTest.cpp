@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPushButton>
 
+#include "Application.h"
 #include "WidgetTestSupport.h"
 
 namespace tavrelin::testing {
@@ -99,5 +100,11 @@ private slots:
 
 }  // namespace tavrelin::testing
 
-TAVRELIN_WIDGET_TEST_MAIN(tavrelin::testing::WindowPicturesTest)
+// The program's own application, as the player starts it.
+int main(int argc, char* argv[])
+{
+    tavrelin::ui::Application application(argc, argv);
+    tavrelin::testing::WindowPicturesTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "WindowPicturesTest.moc"

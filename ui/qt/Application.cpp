@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "Identity.h"
+#include "MainWindow.h"
 
 namespace tavrelin::ui {
 
@@ -10,6 +11,8 @@ Application::Application(int argc, char* argv[])
     setApplicationName(QString::fromUtf8(APPLICATION_NAME));
     setApplicationVersion(QString::fromUtf8(APPLICATION_VERSION));
     setDesktopFileName(QString::fromUtf8(DESKTOP_FILE_NAME));
+    // Every widget starts in the window's font, so the desktop's default face is never loaded.
+    setFont(MainWindow::DesignFont());
 }
 
 }  // namespace tavrelin::ui

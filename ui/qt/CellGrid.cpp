@@ -2,10 +2,11 @@
 
 #include <utility>
 
+#include <qdrawutil.h>
 #include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFrame>
+#include <QStyle>
 
 #include "CellGridAccessible.h"
 
@@ -52,13 +53,10 @@ int CellGrid::CellAt(QPoint point) const
 void CellGrid::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    QStyleOptionFrame frame;
-    frame.initFrom(this);
-    frame.frameShape = QFrame::Box;
-    frame.lineWidth = 1;
-    frame.midLineWidth = 0;
+    const QPalette& colours = palette();
+    constexpr int BORDER = 1;
     // A caption stands half the width of an "x" below the border, as in a bordered label.
-    const int captionTop = frame.lineWidth + fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2;
+    const int captionTop = BORDER + fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2;
     for (int n = 0; n < CellCount(); ++n) {
         const QRect place = places_[n];
         if (!event->region().intersects(place)) {
@@ -68,12 +66,13 @@ void CellGrid::paintEvent(QPaintEvent* event)
         painter.save();
         painter.setClipRect(place);
         painter.fillRect(place, QColor(face.BackColor.Red, face.BackColor.Green, face.BackColor.Blue));
-        frame.rect = place;
-        style()->drawControl(QStyle::CE_ShapedFrame, &frame, &painter, this);
-        const QRect captionPlace = place.adjusted(frame.lineWidth, captionTop, -frame.lineWidth, -frame.lineWidth);
-        style()->drawItemText(&painter, captionPlace, alignment_ | Qt::TextForceLeftToRight, frame.palette, isEnabled(),
-                              QString::fromUtf8(face.Caption.data(), static_cast<qsizetype>(face.Caption.size())),
-                              QPalette::WindowText);
+        qDrawPlainRect(&painter, place, colours.color(QPalette::WindowText), BORDER);
+        if (!face.Caption.empty()) {
+            style()->drawItemText(&painter, place.adjusted(BORDER, captionTop, -BORDER, -BORDER),
+                                  alignment_ | Qt::TextForceLeftToRight, colours, isEnabled(),
+                                  QString::fromUtf8(face.Caption.data(), static_cast<qsizetype>(face.Caption.size())),
+                                  QPalette::WindowText);
+        }
         painter.restore();
     }
 }

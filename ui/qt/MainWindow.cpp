@@ -12,6 +12,7 @@
 
 #include "CellGrid.h"
 #include "ClickLabel.h"
+#include "DecodedImages.h"
 #include "PictureBox.h"
 #include "PushButton.h"
 #include "RulesText.h"
@@ -49,8 +50,21 @@ void SetBackground(QWidget* widget, QPalette::ColorRole role, Colour colour)
     widget->setAutoFillBackground(role == QPalette::Window);
 }
 
-// The window's font, every property set, so that nothing comes from the desktop's default font.
-QFont DesignFont()
+// A decoded image of the program's own, read where it lies.
+QImage ToQImage(const assets::DecodedImage& image, QImage::Format format)
+{
+    return {reinterpret_cast<const uchar*>(image.Pixels), image.Width, image.Height,
+            image.Width * static_cast<qsizetype>(sizeof *image.Pixels), format};
+}
+
+QString ObjectName(const char* control, int index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(control)).arg(index);
+}
+
+}  // namespace
+
+QFont MainWindow::DesignFont()
 {
     QFont font(QString::fromUtf8(design::FONT_FACE));
     font.setPointSize(design::FONT_POINTS);
@@ -70,13 +84,6 @@ QFont DesignFont()
     return font;
 }
 
-QString ObjectName(const char* control, int index)
-{
-    return QStringLiteral("%1_%2").arg(QLatin1String(control)).arg(index);
-}
-
-}  // namespace
-
 MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
@@ -91,7 +98,7 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
 void MainWindow::CreateControls()
 {
     setWindowTitle(QString::fromStdString(design::WindowCaption()));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/tavrelin-32.png")));
+    setWindowIcon(QIcon(QPixmap::fromImage(ToQImage(assets::ICON, QImage::Format_ARGB32))));
     setFixedSize(ToQRect(design::CLIENT_AREA).size());
     SetBackground(this, QPalette::Window, design::LAVENDER);
     setFont(DesignFont());
@@ -106,7 +113,7 @@ void MainWindow::CreateControls()
     Label3->setObjectName(QStringLiteral("Label3"));
     connect(Label3, &CellGrid::clicked, this, [this](int Index) { Label3_Click(Index); });
 
-    Picture1 = new PictureBox(QStringLiteral(":/assets/warships.jpg"), this);
+    Picture1 = new PictureBox(ToQImage(assets::WARSHIPS, QImage::Format_RGB32), this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(ToQRect(design::PICTURE1));
 

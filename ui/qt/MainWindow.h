@@ -31,6 +31,9 @@ public:
 
     const Game& game() const { return game_; }
 
+    // The window's font, every property set, so that nothing comes from the desktop's default font.
+    static QFont DesignFont();
+
 private:
     void CreateControls();
     // Start-up: seed the generator, turn the template cell into the 14 x 14 grid, deal the first game.

@@ -7,7 +7,7 @@
 
 namespace tavrelin::ui {
 
-PictureBox::PictureBox(const QString& imagePath, QWidget* parent) : QFrame(parent), image_(imagePath)
+PictureBox::PictureBox(const QImage& image, QWidget* parent) : QFrame(parent), image_(image)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(design::PICTURE1_BORDER);
