@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "../game/GameTestSupport.h"
+#include "ScreenReader.h"
 #include "ShownGame.h"
 #include "WindowDesign.h"
 
@@ -158,6 +159,24 @@ TEST_F(ShownGameTest, TheRevealRedrawsTheShipCellsNotYetRedAndANewGameEveryShotC
     EXPECT_EQ(fresh.Cells.size(), 25U);
     for (int n = 0; n < CELL_COUNT; ++n) {
         EXPECT_EQ(shown.Face(n), CellFace{}) << n;
+    }
+}
+
+TEST(WindowDesign, AScreenReaderNamesACellByItsPlaceAndWhatTheEyeSees)
+{
+    struct Case {
+        int index = 0;
+        CellFace face;
+        const char* name = "";
+    };
+    const Case cases[] = {
+        {47, {WHITE, ""}, "колона 4, ред 6, непроверена"}, {47, {RED, "X"}, "колона 4, ред 6, попадение"},
+        {47, {YELLOW, "!"}, "колона 4, ред 6, близост"},   {47, {BLUE, " "}, "колона 4, ред 6, няма кораб"},
+        {0, {WHITE, ""}, "колона 1, ред 1, непроверена"},  {13, {BLUE, " "}, "колона 1, ред 14, няма кораб"},
+        {14, {RED, "X"}, "колона 2, ред 1, попадение"},    {195, {YELLOW, "!"}, "колона 14, ред 14, близост"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(design::CellName(c.index, c.face), c.name) << c.index;
     }
 }
 

@@ -5,11 +5,15 @@
     atspi.py focus      prints the role and name of the control that has the keyboard focus
     atspi.py cells      prints each cell of the grid, one line each in the table's order: its name
                         in brackets, then its place on the screen as x y width height
+    atspi.py listen N   prints "ready", then waits for cell N's name to change and prints the new name
+    atspi.py press N    presses cell N through its action and prints the name it changes to
+    atspi.py unnamed    prints every control that takes the focus but has no name
 """
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 CAPTION_START = "https://tavrelin.example/ "
 
@@ -47,6 +51,35 @@ def counter(win, caption):
     sys.exit(f"no counter named {caption}")
 
 
+def grid(win):
+    tables = [a for a in descendants(win) if a.getRole() == pyatspi.ROLE_TABLE]
+    if len(tables) != 1:
+        sys.exit(f"{len(tables)} tables in the window, not one grid")
+    return tables[0]
+
+
+def new_name(win, index, press):
+    """Waits up to eight seconds for cell INDEX to announce a new name, pressing it first if asked."""
+    table = grid(win)
+    names = []
+
+    def renamed(event):
+        if event.source.getRole() == pyatspi.ROLE_TABLE_CELL and event.source.getIndexInParent() == index:
+            names.append(event.source.name)
+            pyatspi.Registry.stop()
+
+    pyatspi.Registry.registerEventListener(renamed, "object:property-change:accessible-name")
+    GLib.timeout_add(8000, pyatspi.Registry.stop)
+    if press:
+        GLib.idle_add(lambda: table[index].queryAction().doAction(0) and False)
+    else:
+        print("ready", flush=True)
+    pyatspi.Registry.start()
+    if not names:
+        sys.exit(f"cell {index} announced no new name")
+    print(names[0])
+
+
 def main():
     win = window()
     if sys.argv[1] == "counters":
@@ -56,12 +89,15 @@ def main():
         # The focused control is the outermost focused object; a text box reports its inner parts too.
         print(f"{role(focused[0])}: {focused[0].name}" if focused else "none")
     elif sys.argv[1] == "cells":
-        tables = [a for a in descendants(win) if a.getRole() == pyatspi.ROLE_TABLE]
-        if len(tables) != 1:
-            sys.exit(f"{len(tables)} tables in the window, not one grid")
-        for cell in tables[0]:
+        for cell in grid(win):
             box = cell.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
             print(f"[{cell.name}] {box.x} {box.y} {box.width} {box.height}")
+    elif sys.argv[1] in ("listen", "press"):
+        new_name(win, int(sys.argv[2]), sys.argv[1] == "press")
+    elif sys.argv[1] == "unnamed":
+        for accessible in descendants(win):
+            if accessible.getState().contains(pyatspi.STATE_FOCUSABLE) and not accessible.name:
+                print(role(accessible))
     else:
         sys.exit(__doc__)
 

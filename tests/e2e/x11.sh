@@ -55,21 +55,38 @@ echo "framed window at $outer_left,$outer_top; frame ${frame[*]}; off the centre
 # The keyboard: the focus starts in the rules box, where Enter does nothing to the game; Tab goes
 # on to the picture box and "Чисти", which Return, Enter and Space all press.
 wait_for_cells 196 '#FFFFFF' || fail "not every cell is white at start-up"
-[ "$(atspi focus)" = "text: " ] || fail "the focus starts on $(atspi focus), not in the rules box"
+[ "$(atspi focus)" = "text: Правила на играта" ] || fail "the focus starts on $(atspi focus), not in the rules box"
+# A screen reader finds the grid as 196 cells, each in its place on the screen and named by it and
+# by what its colour shows. A shot renames its cell, and says so; so does a press of the cell
+# through the accessibility bus, which counts one attempt, as a click does.
+cell_name() {
+    case "$2" in
+        '#FFFFFF') state='непроверена' ;; '#FF0000') state='попадение' ;;
+        '#FFFF00') state='близост' ;; '#0000FF') state='няма кораб' ;; *) state="coloured $2" ;;
+    esac
+    echo "колона $(($1 / 14 + 1)), ред $(($1 % 14 + 1)), $state"
+}
+atspi listen 20 >"$work/renamed" &
+listener=$!
+for _ in $(seq 50); do grep -q ready "$work/renamed" && break; sleep 0.1; done
 click_cell 20
 wait_for_cells 195 '#FFFFFF' || fail "a click on a cell does not shoot it"
-
-# A screen reader finds the grid as 196 cells, each in its place on the screen and named by its
-# caption: the shot cell by the answer its colour shows, every other by none.
+wait "$listener" || fail "a shot cell announces no new name"
+[ "$(tail -n1 "$work/renamed")" = "$(cell_name 20 "$(sed -n 21p <<<"$colours")")" ] ||
+    fail "the shot cell is announced as $(tail -n1 "$work/renamed")"
+counters=$(atspi counters)
+pressed=$(atspi press 21) || fail "a press of a cell through the accessibility bus announces no new name"
+wait_for_cells 194 '#FFFFFF' || fail "a press of a cell through the accessibility bus does not shoot it"
+[ "$pressed" = "$(cell_name 21 "$(sed -n 22p <<<"$colours")")" ] || fail "the pressed cell is announced as $pressed"
+[ "$(atspi counters | cut -d' ' -f2)" = $(($(cut -d' ' -f2 <<<"$counters") + 1)) ] ||
+    fail "a press through the accessibility bus took the attempts from $counters to $(atspi counters)"
 cells=$(atspi cells)
-[ "$(wc -l <<<"$cells")" = 196 ] || fail "the grid has $(wc -l <<<"$cells") cells for a screen reader, not 196"
 expected=$(for n in $(seq 0 195); do
-    case "$n:$(sed -n "$((n + 1))p" <<<"$colours")" in
-        20:'#FF0000') name=X ;; 20:'#FFFF00') name='!' ;; 20:'#0000FF') name=' ' ;; *) name='' ;;
-    esac
-    echo "[$name] $((left + grid_left + n / 14 * 20)) $((top + grid_top + n % 14 * 20)) 20 20"
+    echo "[$(cell_name "$n" "$(sed -n "$((n + 1))p" <<<"$colours")")] $((left + grid_left + n / 14 * 20)) $((top + grid_top + n % 14 * 20)) 20 20"
 done)
 [ "$cells" = "$expected" ] || fail "a screen reader reads the grid as: $(diff <(echo "$expected") <(echo "$cells") | head -5)"
+[ -z "$(atspi unnamed)" ] || fail "controls that take the focus have no name: $(atspi unnamed | tr '\n' ' ')"
+
 counters=$(atspi counters)
 xdotool key Return
 sleep 0.3
@@ -85,7 +102,7 @@ for key in Return KP_Enter space; do
     wait_for_cells 195 '#FFFFFF' || fail "a click on a cell does not shoot it"
 done
 xdotool key Tab
-[ "$(atspi focus)" = "text: " ] || fail "Tab from \"Чисти\" leads to $(atspi focus), not to the rules box"
+[ "$(atspi focus)" = "text: Правила на играта" ] || fail "Tab from \"Чисти\" leads to $(atspi focus), not to the rules box"
 
 # A double-click is one click: on the switch it turns the switch on once, counting 25 attempts;
 # on a white cell it is one shot.

@@ -80,6 +80,19 @@ private slots:
         QCOMPARE(cell->role(), QAccessible::Cell);
         QCOMPARE(cell->rect(), QRect(shown->window->mapToGlobal(QPoint(8 + 3 * 20, 32 + 5 * 20)), QSize(20, 20)));
         QCOMPARE(table->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
+        QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("колона 4, ред 6, непроверена"));
+        QVERIFY(shown->AccessibleCell(46)->text(QAccessible::Name) != cell->text(QAccessible::Name));
+
+        // Its press shoots it as a click does, once, and its name then tells what its colour shows.
+        const int attempts = shown->window->game().Attempts;
+        cell->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        cell->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(shown->window->game().Attempts, attempts + 1);
+        const QMap<QRgb, QString> answers{{qRgb(255, 0, 0), QStringLiteral("попадение")},
+                                          {qRgb(255, 255, 0), QStringLiteral("близост")},
+                                          {qRgb(0, 0, 255), QStringLiteral("няма кораб")}};
+        QCOMPARE(cell->text(QAccessible::Name),
+                 QStringLiteral("колона 4, ред 6, ") + answers.value(shown->CellColour(47).rgb()));
     }
 
     void quickClicksOnNeighbouringCellsAreTwoShots()

@@ -46,11 +46,16 @@ struct ShownWindow {
         const QRect place = Grid()->CellRect(index);
         return Grid()->grab(place).toImage().pixelColor(3, 3);
     }
-    // The cell's caption, as a screen reader reads it.
+    // The caption the grid paints on the cell.
     QString CellCaption(int index) const
     {
-        QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(Grid())->child(index);
-        return cell != nullptr ? cell->text(QAccessible::Name) : QStringLiteral("no cell %1").arg(index);
+        const std::string_view caption = Grid()->Face(index).Caption;
+        return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    }
+    // The cell as a screen reader finds it.
+    QAccessibleInterface* AccessibleCell(int index) const
+    {
+        return QAccessible::queryAccessibleInterface(Grid())->child(index);
     }
     // A click in the middle of the cell, as a player gives it.
     void ClickCell(int index, Qt::MouseButton button = Qt::LeftButton) const

@@ -38,6 +38,16 @@ void CellGrid::SetFace(int Index, const CellFace& face)
 {
     faces_[Index] = face;
     update(places_[Index]);
+    if (QAccessible::isActive()) {
+        QAccessibleEvent renamed(this, QAccessible::NameChanged);
+        renamed.setChild(Index);
+        QAccessible::updateAccessibility(&renamed);
+    }
+}
+
+void CellGrid::Click(int Index)
+{
+    emit clicked(Index);
 }
 
 int CellGrid::CellAt(QPoint point) const
@@ -108,7 +118,7 @@ void CellGrid::mouseReleaseEvent(QMouseEvent* event)
     const int pressed = std::exchange(pressed_, NO_CELL);
     if (pressed != NO_CELL && CellAt(event->position().toPoint()) == pressed) {
         clicked_ = pressed;
-        emit clicked(pressed);
+        Click(pressed);
     }
 }
 

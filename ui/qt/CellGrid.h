@@ -22,8 +22,10 @@ public:
     // Lays the cells out at these places, given on the parent, every cell white and empty; the grid
     // covers them all.
     void SetCells(const std::vector<QRect>& places);
-    // Shows a new face on one cell, repainting only that cell.
+    // Shows a new face on one cell, repainting only that cell and telling a screen reader its new name.
     void SetFace(int Index, const CellFace& face);
+    // A click on the cell, from a screen reader's press as from the mouse.
+    void Click(int Index);
 
     int CellCount() const { return static_cast<int>(places_.size()); }
     const CellFace& Face(int Index) const { return faces_[Index]; }

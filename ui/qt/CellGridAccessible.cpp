@@ -2,13 +2,17 @@
 
 #include "Board.h"
 #include "CellGrid.h"
+#include "ScreenReader.h"
 
 namespace tavrelin::ui {
 
 namespace {
 
-// One cell of the grid as a screen reader sees it: its caption, its place, and its row and column.
-class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+// One cell of the grid as a screen reader sees it: named by its place and what it shows, at its
+// place on the screen, in its row and column, and pressed to shoot it.
+class CellAccessible : public QAccessibleInterface,
+                       public QAccessibleTableCellInterface,
+                       public QAccessibleActionInterface {
 public:
     CellAccessible(CellGridAccessible* table, int index) : table_(table), index_(index) {}
 
@@ -29,8 +33,7 @@ public:
         if (text != QAccessible::Name) {
             return {};
         }
-        const std::string_view caption = table_->Grid()->Face(index_).Caption;
-        return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+        return QString::fromStdString(design::CellName(index_, table_->Grid()->Face(index_)));
     }
 
     QRect rect() const override
@@ -42,7 +45,11 @@ public:
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
-        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+        switch (type) {
+        case QAccessible::TableCellInterface: return static_cast<QAccessibleTableCellInterface*>(this);
+        case QAccessible::ActionInterface: return static_cast<QAccessibleActionInterface*>(this);
+        default: return nullptr;
+        }
     }
 
     bool isSelected() const override { return false; }
@@ -53,6 +60,15 @@ public:
     int columnIndex() const override { return CellCol(index_); }
     int rowIndex() const override { return CellRow(index_); }
     QAccessibleInterface* table() const override { return table_; }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList keyBindingsForAction(const QString& /*actionName*/) const override { return {}; }
+    void doAction(const QString& actionName) override
+    {
+        if (actionName == pressAction()) {
+            table_->Grid()->Click(index_);
+        }
+    }
 
 private:
     CellGridAccessible* table_;

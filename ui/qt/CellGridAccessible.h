@@ -8,8 +8,7 @@ namespace tavrelin::ui {
 
 class CellGrid;
 
-// The grid as a screen reader sees it: a table of 14 x 14 cells, each an object of its own with
-// its caption and its place on the screen.
+// The grid as a screen reader sees it: a table of 14 x 14 cells, each an object of its own.
 class CellGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit CellGridAccessible(CellGrid* grid);

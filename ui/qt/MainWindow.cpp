@@ -16,6 +16,7 @@
 #include "PictureBox.h"
 #include "PushButton.h"
 #include "RulesText.h"
+#include "ScreenReader.h"
 #include "SteadyStyle.h"
 #include "WindowDesign.h"
 #include "WindowFrame.h"
@@ -115,6 +116,7 @@ void MainWindow::CreateControls()
 
     Picture1 = new PictureBox(ToQImage(assets::WARSHIPS, QImage::Format_RGB32), this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAccessibleName(QString::fromUtf8(design::PICTURE1_NAME));
     Picture1->setGeometry(ToQRect(design::PICTURE1));
 
     Frame1 = new QGroupBox(QString::fromUtf8(design::FRAME1_CAPTION), this);
@@ -174,6 +176,7 @@ void MainWindow::CreateControls()
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(ObjectName("Text1", 0));
+    Text1->setAccessibleName(QString::fromUtf8(design::TEXT1_NAME));
     Text1->setGeometry(ToQRect(design::TEXT1));
     // The rules box keeps the system's colours rather than the window's lavender.
     Text1->setPalette(QApplication::palette(Text1));

@@ -1,0 +1,32 @@
+#include "ScreenReader.h"
+
+#include "Board.h"
+
+namespace tavrelin::design {
+
+namespace {
+
+// The colour tells what the cell is: a ship cell that the reveal painted red reads as a hit.
+const char* CellState(const CellFace& face)
+{
+    if (face.BackColor == RED) {
+        return CELL_HIT;
+    }
+    if (face.BackColor == YELLOW) {
+        return CELL_NEAR;
+    }
+    if (face.BackColor == BLUE) {
+        return CELL_WATER;
+    }
+    return CELL_NOT_SHOT;
+}
+
+}  // namespace
+
+std::string CellName(int Index, const CellFace& face)
+{
+    return "колона " + std::to_string(CellCol(Index) + 1) + ", ред " + std::to_string(CellRow(Index) + 1) + ", " +
+           CellState(face);
+}
+
+}  // namespace tavrelin::design

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "CellFace.h"
+
+// What the window says to a screen reader, written once for every toolkit.
+namespace tavrelin::design {
+
+// What a shot cell is, in the words of the rules' three answers, or that it is not shot yet.
+constexpr char CELL_NOT_SHOT[] = "непроверена";
+constexpr char CELL_HIT[] = "попадение";
+constexpr char CELL_NEAR[] = "близост";
+constexpr char CELL_WATER[] = "няма кораб";
+
+// A cell as a player says it, column first, then row, both counted from 1, and what the eye sees
+// on it: "колона 4, ред 6, попадение" for cell 47 painted red.
+std::string CellName(int Index, const CellFace& face);
+
+// The names of the two controls that take the focus and have no caption of their own.
+constexpr char PICTURE1_NAME[] = "Картина: бойни кораби";
+constexpr char TEXT1_NAME[] = "Правила на играта";
+
+}  // namespace tavrelin::design
