@@ -79,7 +79,7 @@ void CellGrid::paintEvent(QPaintEvent* event)
         qDrawPlainRect(&painter, place, colours.color(QPalette::WindowText), BORDER);
         if (!face.Caption.empty()) {
             style()->drawItemText(&painter, place.adjusted(BORDER, captionTop, -BORDER, -BORDER),
-                                  alignment_ | Qt::TextForceLeftToRight, colours, isEnabled(),
+                                  static_cast<int>(alignment_ | Qt::TextForceLeftToRight), colours, isEnabled(),
                                   QString::fromUtf8(face.Caption.data(), static_cast<qsizetype>(face.Caption.size())),
                                   QPalette::WindowText);
         }

@@ -1,5 +1,7 @@
 #include "PictureBox.h"
 
+#include <utility>
+
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
@@ -7,7 +9,7 @@
 
 namespace tavrelin::ui {
 
-PictureBox::PictureBox(const QImage& image, QWidget* parent) : QFrame(parent), image_(image)
+PictureBox::PictureBox(QImage image, QWidget* parent) : QFrame(parent), image_(std::move(image))
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(design::PICTURE1_BORDER);

@@ -11,7 +11,7 @@ class PictureBox : public QFrame {
     Q_OBJECT
 
 public:
-    PictureBox(const QImage& image, QWidget* parent);
+    PictureBox(QImage image, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
