@@ -34,6 +34,7 @@ done
 dpkg-deb -f "$deb" Section | grep -qx games || fail "the package is not in section games"
 dpkg-deb -f "$deb" Depends | grep -q 'fonts-liberation2' || fail "the package does not depend on fonts-liberation2"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "the shared-library dependencies are missing"
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "the package does not recommend qt6-wayland"
 
 echo "desktop entry:"
 desktop-file-validate "$root/usr/share/applications/$id.desktop"

@@ -8,6 +8,7 @@
     atspi.py listen N   prints "ready", then waits for cell N's name to change and prints the new name
     atspi.py press N    presses cell N through its action and prints the name it changes to
     atspi.py unnamed    prints every control that takes the focus but has no name
+    atspi.py activate NAME  presses the control of that name through its action
 """
 import sys
 import time
@@ -94,6 +95,11 @@ def main():
             print(f"[{cell.name}] {box.x} {box.y} {box.width} {box.height}")
     elif sys.argv[1] in ("listen", "press"):
         new_name(win, int(sys.argv[2]), sys.argv[1] == "press")
+    elif sys.argv[1] == "activate":
+        controls = [a for a in descendants(win) if a.name == sys.argv[2] and a.queryAction().nActions > 0]
+        if not controls:
+            sys.exit(f"no control named {sys.argv[2]} can be pressed")
+        controls[0].queryAction().doAction(0)
     elif sys.argv[1] == "unnamed":
         for accessible in descendants(win):
             if accessible.getState().contains(pyatspi.STATE_FOCUSABLE) and not accessible.name:

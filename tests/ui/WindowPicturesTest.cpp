@@ -3,6 +3,9 @@
 // names their folder; with another version the fonts may be drawn differently, and the test skips.
 // With TAVRELIN_RECORD_PICTURES set, it writes the pictures instead of comparing them.
 
+#include <algorithm>
+#include <cstdlib>
+
 #include <QDir>
 #include <QImage>
 #include <QPushButton>
@@ -95,6 +98,60 @@ private slots:
         ExpectPicture(shown, QStringLiteral("6-switch-off"));
         shown.ClickAt(QPoint(408, 284));
         ExpectPicture(shown, QStringLiteral("7-clear"));
+    }
+
+    // At 1.5 pixels a design pixel the layout, the cells and the font grow with the display, and the
+    // picture keeps its own pixels.
+    void theWindowGrowsWithAScaledDisplay()
+    {
+        if (qEnvironmentVariable("QT_SCALE_FACTOR") != QStringLiteral("1.5")) {
+            QSKIP("only at scale 1.5");
+        }
+        ShownWindow shown;
+        QVERIFY(shown.exposed);
+        const QImage window = shown.window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(window.size(), QSize(762, 692));
+        const QRgb lavender = qRgb(192, 192, 255);
+        // Cell n's border starts at 12 + 30 * column, 48 + 30 * row, and the cells touch: no lavender
+        // between the grid's edges along the middle of any row or column.
+        for (int n = 0; n < CELL_COUNT; ++n) {
+            const int x = 12 + 30 * CellCol(n);
+            const int y = 48 + 30 * CellRow(n);
+            QCOMPARE(window.pixel(x, y), qRgb(0, 0, 0));
+            QCOMPARE(window.pixel(x + 15, y + 15), qRgb(255, 255, 255));
+        }
+        for (int i = 0; i < 420; ++i) {
+            QVERIFY2(window.pixel(12 + i, 48 + 15) != lavender, qPrintable(QString::number(i)));
+            QVERIFY2(window.pixel(12 + 15, 48 + i) != lavender, qPrintable(QString::number(i)));
+        }
+        QCOMPARE(window.pixel(12 + 420, 48 + 15), lavender);
+        QCOMPARE(window.pixel(12 + 15, 48 + 420), lavender);
+
+        // The title's ink is 1.5 times as tall as the font's at scale 1.
+        int inkTop = 37;
+        int inkBottom = 0;
+        for (int y = 0; y < 37; ++y) {
+            for (int x = 145; x < 600; ++x) {
+                if (qGray(window.pixel(x, y)) < 100) {
+                    inkTop = std::min(inkTop, y);
+                    inkBottom = std::max(inkBottom, y);
+                }
+            }
+        }
+        const int designInk =
+            QFontMetrics(ui::MainWindow::DesignFont()).tightBoundingRect(QStringLiteral("Tavrelin")).height();
+        QVERIFY2(
+            std::abs((inkBottom - inkTop + 1) - designInk * 3 / 2) <= 2,
+            qPrintable(QStringLiteral("%1 pixels of ink, %2 at scale 1").arg(inkBottom - inkTop + 1).arg(designInk)));
+
+        // The picture, one of its pixels to one of the display's, from inside the box's border.
+        const QImage picture =
+            QImage(QStringLiteral(TAVRELIN_ASSETS_DIR "/warships.jpg")).convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                QCOMPARE(window.pixel(447 + x, 51 + y), picture.pixel(x, y));
+            }
+        }
     }
 };
 

@@ -1,5 +1,10 @@
 #include "WindowFrame.h"
 
+#include <QtGui/qtguiglobal.h>
+
+// The frame can be asked for only of an X11 window manager, where the toolkit and the build have X11.
+#if QT_CONFIG(xcb) && defined(TAVRELIN_X11)
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -89,3 +94,16 @@ QMargins ComingFrameMargins(QWidget& window)
 }
 
 }  // namespace tavrelin::ui
+
+#else
+
+namespace tavrelin::ui {
+
+QMargins ComingFrameMargins(QWidget& /*window*/)
+{
+    return {};
+}
+
+}  // namespace tavrelin::ui
+
+#endif
