@@ -2,9 +2,10 @@
 # Runs the Windows program under Wine on a display of its own and plays it from outside, as a
 # person would: real pointer clicks and key presses, and what the window shows read back from
 # screenshots.
-#   wine.sh PROGRAM.exe
+#   wine.sh PROGRAM.exe MSAA-CLIENT.exe
 set -euo pipefail
 program=$(realpath "$1")
+client=$(realpath "$2")
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/wine-program.sh"
 
@@ -22,11 +23,49 @@ check_window_properties
 wait_for_cells 196 '#FFFFFF' || fail "not every cell is white at start-up"
 counters=$(counters_picture)
 
+# The picture box shows the picture file's pixels one to one from its inner corner, 2 pixels inside
+# the box at 296, 32, and cut off at its inner right edge, 197 pixels on.
+import -window root -crop "197x118+$((left + 298))+$((top + 34))" +repage "$work/picture.png"
+convert "$(dirname "$0")/../../assets/warships.jpg" -crop 197x118+0+0 +repage "$work/expected-picture.png"
+differing=$(compare -metric AE "$work/picture.png" "$work/expected-picture.png" null: 2>&1) || true
+[ "$differing" = 0 ] || fail "$differing pixels of the picture box differ from the picture file"
+
 # A counter only shows: a drag across one selects nothing.
 xdotool mousemove --sync "$((left + 412))" "$((top + 205))" mousedown 1 \
     mousemove --sync "$((left + 462))" "$((top + 205))" mouseup 1
 sleep 0.5
 [ "$(counters_picture)" = "$counters" ] || fail "a drag across a counter changes how it looks"
+
+# A screen reader's view, read through MSAA by a client in another process (see msaa-client.cpp):
+# the grid is a table (role 24) of 196 cells (role 29), each with a name of its own, a shot as its
+# action and the cell's place on the screen, counted down each column from the grid's corner.
+read_msaa() { "$wine" "$client" "$@" 2>/dev/null | tr -d '\r'; }
+msaa=$(read_msaa)
+grep -qx 'grid 24 196' <<<"$msaa" || fail "through MSAA the grid is not a table of 196 children"
+[ "$(grep '^cell ' <<<"$msaa" | cut -d'|' -f2 | sort -u | wc -l)" = 196 ] || fail "the 196 cells have no 196 names"
+misplaced=$(awk -v x="$((left + grid_left))" -v y="$((top + grid_top))" -v size="$cell_size" '$1 == "cell" &&
+    ($3 != 29 || $5 != x + int(($2 - 1) / 14) * size || $6 != y + ($2 - 1) % 14 * size || $7 != size ||
+     $8 != size || $9 !~ /^Стреляй\|/)' <<<"$msaa")
+[ -z "$misplaced" ] || fail "these cells are not shootable cells at their places: $misplaced"
+grep -qx 'cell 48 .*|колона 4, ред 6, непроверена' <<<"$msaa" || fail "cell 47 is not read as not shot yet"
+# Every control that takes the focus has a name; the switch has neither name nor action.
+awk -F'|' '/^control [^ ]+ 1 / && $2 == ""' <<<"$msaa" | grep . && fail "a control that takes the focus has no name"
+grep -qx 'control TavrelinPaintedLabels 0 [0-9]* ||' <<<"$msaa" || fail "the switch has a name or an action"
+
+# The cell's action shoots it as a click does: its name then says what its colour shows, a screen
+# reader hears of the change, and the counters, named by their captions, count it.
+msaa=$(read_msaa 48)
+wait_for_cells 195 '#FFFFFF' || fail "the cell's action through MSAA does not shoot it"
+case "$(sed -n 48p <<<"$colours")" in
+'#FF0000') answer=попадение hits=1 ;;
+'#FFFF00') answer=близост hits=0 ;;
+'#0000FF') answer='няма кораб' hits=0 ;;
+*) fail "a cell shot through MSAA shows $(sed -n 48p <<<"$colours")" ;;
+esac
+grep -qx "cell 48 .*|колона 4, ред 6, $answer" <<<"$msaa" || fail "a cell showing $answer is read as $(grep '^cell 48 ' <<<"$msaa")"
+grep -qx 'event namechange TavrelinPaintedLabels 48' <<<"$msaa" || fail "the shot cell's new name is not announced"
+grep -qx "control Edit 0 [0-9]* [^|]*|Остават:|$((25 - hits))" <<<"$msaa" || fail "MSAA reads the counters as: $(grep '^control Edit 0' <<<"$msaa")"
+grep -qx 'control Edit 0 [0-9]* [^|]*|Опита:|1' <<<"$msaa" || fail "MSAA reads the counters as: $(grep '^control Edit 0' <<<"$msaa")"
 
 # Escape does nothing, whichever control has the focus. It is pressed, then cell N is shot, which
 # the window takes only after whatever Escape set off: the window is still open and the grid is as

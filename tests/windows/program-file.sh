@@ -16,7 +16,7 @@ grep -qP '^Subsystem\s+00000002\s+\(Windows GUI\)' <<<"$headers" || fail "not a 
 
 # Every DLL it loads is part of Windows: no C++ runtime or anything else to ship beside it.
 dlls=$(awk '/DLL Name:/ {print toupper($3)}' <<<"$headers" | sort | tr '\n' ' ')
-[ "$dlls" = 'COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL USER32.DLL WINDOWSCODECS.DLL ' ] ||
+[ "$dlls" = 'GDI32.DLL KERNEL32.DLL MSVCRT.DLL USER32.DLL ' ] ||
     fail "it loads $dlls"
 
 # The resources, decompiled by the resource compiler from the program file.

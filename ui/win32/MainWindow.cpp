@@ -1,12 +1,11 @@
 #include "MainWindow.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <utility>
 #include <vector>
 
 #include "RulesText.h"
+#include "ScreenReader.h"
 
 namespace tavrelin::ui {
 
@@ -23,35 +22,68 @@ constexpr int COMMAND1_ID = 101;
 // maximise box.
 constexpr DWORD WINDOW_STYLE = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
+// Puts a procedure in front of a control's own, which is kept in the control's user data; false if
+// Windows refused.
+bool Subclass(HWND control, WNDPROC proc)
+{
+    const LONG_PTR own = GetWindowLongPtrW(control, GWLP_WNDPROC);
+    SetWindowLongPtrW(control, GWLP_USERDATA, own);
+    return own != 0 && SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)) != 0;
+}
+
+// Hands a message on to the control's own procedure; the last message of the control gives that
+// procedure its place back.
+LRESULT CallOwnProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const auto own = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_USERDATA));
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+    }
+    return CallWindowProcW(own, control, message, wParam, lParam);
+}
+
+// A control's WM_GETOBJECT for its client area, asked of the window, which knows the control's name:
+// wParam is the control and lParam the question's flags.
+constexpr UINT WM_CONTROL_OBJECT = WM_APP;
+
+// The window's answer for a control, or 0 to leave the question to the control's own procedure.
+LRESULT AskWindowForObject(HWND control, WPARAM flags, LPARAM objectId)
+{
+    if (static_cast<LONG>(objectId) != OBJID_CLIENT) {
+        return 0;
+    }
+    return SendMessageW(GetParent(control), WM_CONTROL_OBJECT, reinterpret_cast<WPARAM>(control),
+                        static_cast<LPARAM>(flags));
+}
+
 // A counter only shows: the mouse passes through it to what lies behind, and the focus handed to
 // it moves on to the next control that takes the focus.
-LRESULT CALLBACK CounterProc(HWND counter, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
-                             DWORD_PTR /*data*/)
+LRESULT CALLBACK CounterProc(HWND counter, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_NCHITTEST: return HTTRANSPARENT;
     case WM_SETFOCUS: SetFocus(GetNextDlgTabItem(GetParent(counter), counter, FALSE)); return 0;
-    case WM_NCDESTROY: RemoveWindowSubclass(counter, CounterProc, 0); break;
-    default: break;
+    case WM_GETOBJECT:
+        if (const LRESULT answer = AskWindowForObject(counter, wParam, lParam); answer != 0) {
+            return answer;
+        }
+        return CallOwnProc(counter, message, wParam, lParam);
+    default: return CallOwnProc(counter, message, wParam, lParam);
     }
-    return DefSubclassProc(counter, message, wParam, lParam);
 }
 
 // Escape in the rules box does nothing; a multi-line text box of a dialog would close it.
-LRESULT CALLBACK RulesBoxProc(HWND rulesBox, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
-                              DWORD_PTR /*data*/)
+LRESULT CALLBACK RulesBoxProc(HWND rulesBox, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_KEYDOWN:
-    case WM_CHAR:
-        if (wParam == VK_ESCAPE) {
-            return 0;
-        }
-        break;
-    case WM_NCDESTROY: RemoveWindowSubclass(rulesBox, RulesBoxProc, 0); break;
-    default: break;
+    if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE) {
+        return 0;
     }
-    return DefSubclassProc(rulesBox, message, wParam, lParam);
+    if (message == WM_GETOBJECT) {
+        if (const LRESULT answer = AskWindowForObject(rulesBox, wParam, lParam); answer != 0) {
+            return answer;
+        }
+    }
+    return CallOwnProc(rulesBox, message, wParam, lParam);
 }
 
 }  // namespace
@@ -59,9 +91,9 @@ LRESULT CALLBACK RulesBoxProc(HWND rulesBox, UINT message, WPARAM wParam, LPARAM
 MainWindow::MainWindow(RandomSource& random)
     : random_(random),
       game_(random),
-      Label3(true, design::LABEL3_ALIGNMENT, [this](int Index) { Label3_Click(Index); }),
+      Label3(true, design::LABEL3_ALIGNMENT, true, [this](int Index) { Label3_Click(Index); }),
       // The switch has no caption to align.
-      Label4(false, design::Alignment::Left, [this](int /*Index*/) { Label4_Click(); })
+      Label4(false, design::Alignment::Left, false, [this](int /*Index*/) { Label4_Click(); })
 {
 }
 
@@ -165,11 +197,13 @@ bool MainWindow::CreateControls()
     for (const design::FocusStop stop : design::TAB_ORDER) {
         switch (stop) {
         case design::FocusStop::Text1:
-            Text1 = CreateControl(WS_EX_CLIENTEDGE, L"EDIT", Widen(design::RULES_TEXT),
-                                  ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_TABSTOP, design::TEXT1);
-            if (Text1 == nullptr || SetWindowSubclass(Text1, RulesBoxProc, 0, 0) == FALSE) {
+            // The rules come once the box has the window's font, so they are laid out once, in it.
+            Text1 = CreateControl(WS_EX_CLIENTEDGE, L"EDIT", L"", ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_TABSTOP,
+                                  design::TEXT1);
+            if (Text1 == nullptr || !Subclass(Text1, RulesBoxProc)) {
                 return false;
             }
+            SetWindowTextW(Text1, Widen(design::RULES_TEXT).c_str());
             break;
         case design::FocusStop::Picture1:
             if (!Picture1.Create(window_, ToRECT(design::PICTURE1, dpi_), PICTURE_RESOURCE)) {
@@ -201,7 +235,7 @@ bool MainWindow::CreateControls()
     for (int i = 0; i < 2; ++i) {
         Text2[i] = CreateControl(WS_EX_CLIENTEDGE, L"EDIT", L"", ES_CENTER | ES_READONLY,
                                  design::OnClientArea(design::FRAME1, design::TEXT2[i]));
-        if (Text2[i] == nullptr || SetWindowSubclass(Text2[i], CounterProc, 0, 0) == FALSE) {
+        if (Text2[i] == nullptr || !Subclass(Text2[i], CounterProc)) {
             return false;
         }
     }
@@ -313,6 +347,16 @@ void MainWindow::DrawCommand1(const DRAWITEMSTRUCT& item) const
     RestoreDC(dc, saved);
 }
 
+std::wstring MainWindow::ControlName(HWND control) const
+{
+    for (int i = 0; i < 2; ++i) {
+        if (control == Text2[i]) {
+            return Widen(design::LABEL2_CAPTIONS[i]);
+        }
+    }
+    return Widen(design::TEXT1_NAME);
+}
+
 LRESULT MainWindow::ColourControl(HWND control, HDC dc) const
 {
     if (control == Text1) {
@@ -402,6 +446,9 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
                          : FocusStopControl(design::TAB_ORDER.front()));
         }
         return 0;
+    case WM_CONTROL_OBJECT:
+        return accessibility_.AnswerNamed(reinterpret_cast<HWND>(wParam), static_cast<WPARAM>(lParam), OBJID_CLIENT,
+                                          ControlName(reinterpret_cast<HWND>(wParam)));
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_NCDESTROY: window_ = nullptr; break;
     default: break;

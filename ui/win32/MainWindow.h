@@ -59,6 +59,9 @@ private:
     void ShowGame();
     // The face of "Чисти": red, raised or pressed in, with a focus mark while it has the focus.
     void DrawCommand1(const DRAWITEMSTRUCT& item) const;
+    // What a screen reader calls a control that has no caption before it: each counter by its
+    // caption, the rules box by what it holds.
+    std::wstring ControlName(HWND control) const;
     // The colours of the controls that Windows draws itself.
     LRESULT ColourControl(HWND control, HDC dc) const;
 
@@ -70,6 +73,7 @@ private:
     HWND window_ = nullptr;
     int dpi_ = design::DESIGN_DPI;
     FontHandle font_;
+    Accessibility accessibility_;
     // The control that had the focus when the window was last left, given it back on return; null
     // if the focus was elsewhere.
     HWND focus_ = nullptr;

@@ -14,8 +14,11 @@ constexpr wchar_t CLASS_NAME[] = L"TavrelinPaintedLabels";
 
 }  // namespace
 
-PaintedLabels::PaintedLabels(bool bordered, design::Alignment alignment, ClickHandler onClick)
-    : bordered_(bordered), alignment_(ToAlignmentFlags(alignment).Text), onClick_(std::move(onClick))
+PaintedLabels::PaintedLabels(bool bordered, design::Alignment alignment, bool readable, ClickHandler onClick)
+    : bordered_(bordered),
+      readable_(readable),
+      alignment_(ToAlignmentFlags(alignment).Text),
+      onClick_(std::move(onClick))
 {
 }
 
@@ -50,6 +53,9 @@ void PaintedLabels::SetFace(int Index, const CellFace& face)
     // With no window, the label is painted with its face when the window comes.
     if (window_ != nullptr) {
         InvalidateRect(window_, &places_[Index], FALSE);
+        if (readable_) {
+            NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window_, OBJID_CLIENT, Index + 1);
+        }
     }
 }
 
@@ -101,15 +107,19 @@ LRESULT PaintedLabels::HandleMessage(HWND window, UINT message, WPARAM wParam, L
         // The labels cover the whole window and paint their own background.
         return 1;
     case WM_PAINT: Paint(window); return 0;
+    case WM_LBUTTONDBLCLK:
+        // The second press of a double-click on one label: the first press and release were already
+        // the click. On another label it is a press of its own.
+        if (LabelAt(point) == lastPressed_) {
+            pressed_ = NO_LABEL;
+            return 0;
+        }
+        [[fallthrough]];
     case WM_LBUTTONDOWN:
-        pressed_ = LabelAt(point);
+        pressed_ = lastPressed_ = LabelAt(point);
         if (pressed_ != NO_LABEL) {
             SetCapture(window);
         }
-        return 0;
-    case WM_LBUTTONDBLCLK:
-        // The second press of a double-click: the first press and release were already the click.
-        pressed_ = NO_LABEL;
         return 0;
     case WM_LBUTTONUP:
         if (const int pressed = std::exchange(pressed_, NO_LABEL); pressed != NO_LABEL) {
@@ -123,6 +133,14 @@ LRESULT PaintedLabels::HandleMessage(HWND window, UINT message, WPARAM wParam, L
         // Losing the mouse, say to another window, ends the press without a click.
         pressed_ = NO_LABEL;
         return 0;
+    case WM_CLICK_LABEL: onClick_(static_cast<int>(wParam)); return 0;
+    case WM_GETOBJECT:
+        if (readable_) {
+            if (const LRESULT answer = accessibility_.AnswerGrid(window, wParam, lParam, *this); answer != 0) {
+                return answer;
+            }
+        }
+        break;
     case WM_NCDESTROY: window_ = nullptr; break;
     default: break;
     }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "Accessible.h"
 #include "CellFace.h"
 #include "WindowDesign.h"
 
@@ -14,11 +15,14 @@ namespace tavrelin::ui {
 // colour and a caption across its top, and perhaps a 1-pixel black border. It stands for the labels
 // of a control array: the grid's cells, or the hidden switch alone.
 class PaintedLabels {
+    friend class GridAccessible;
+
 public:
     // Told the index of the label clicked.
     using ClickHandler = std::function<void(int Index)>;
 
-    PaintedLabels(bool bordered, design::Alignment alignment, ClickHandler onClick);
+    // A readable set shows a screen reader each label as a cell of a table; any other, nothing.
+    PaintedLabels(bool bordered, design::Alignment alignment, bool readable, ClickHandler onClick);
     // The window and the click handler know this object by its address.
     PaintedLabels(const PaintedLabels&) = delete;
     PaintedLabels(PaintedLabels&&) = delete;
@@ -33,7 +37,8 @@ public:
     // places (given from the window's corner), every label showing this face; false if Windows
     // could not make it.
     bool Create(HWND parent, const RECT& place, std::vector<RECT> labelPlaces, HFONT font, const CellFace& face);
-    // Shows a new face on one label, repainting only that label once the window exists.
+    // Shows a new face on one label, repainting only that label and telling a screen reader its new
+    // name once the window exists.
     void SetFace(int Index, const CellFace& face);
 
     // The window procedure's work for this window.
@@ -45,16 +50,22 @@ private:
     void Paint(HWND window) const;
 
     static constexpr int NO_LABEL = -1;
+    // A click on the label wParam, posted by a screen reader's action.
+    static constexpr UINT WM_CLICK_LABEL = WM_APP;
 
     bool bordered_;
+    bool readable_;
     UINT alignment_;
     ClickHandler onClick_;
     HWND window_ = nullptr;
+    Accessibility accessibility_;
     HFONT font_ = nullptr;
     std::vector<RECT> places_;
     std::vector<CellFace> faces_;
     // The label the left button went down on; a click needs the button to come up over it again.
     int pressed_ = NO_LABEL;
+    // The label of the last press: a double-click is one click only if both presses are on it.
+    int lastPressed_ = NO_LABEL;
 };
 
 }  // namespace tavrelin::ui

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "Accessible.h"
 #include "Win32Support.h"
 
 namespace tavrelin::ui {
@@ -22,9 +23,9 @@ public:
     // False if Windows could not register the window class.
     static bool RegisterWindowClass(HINSTANCE instance);
 
-    // Makes the box over this place of the parent's client area, showing the JPEG picture kept
-    // as an RCDATA resource of this name; false if Windows could not make the box. A picture that
-    // cannot be read leaves the box empty.
+    // Makes the box over this place of the parent's client area, showing the bitmap resource of
+    // this name; false if Windows could not make the box. A picture that cannot be loaded leaves
+    // the box empty.
     bool Create(HWND parent, const RECT& place, const wchar_t* resourceName);
     // The box's window, or null before it is made.
     HWND Window() const { return window_; }
@@ -36,6 +37,7 @@ private:
     void Paint(HWND window) const;
 
     HWND window_ = nullptr;
+    Accessibility accessibility_;
     BitmapHandle picture_;
 };
 

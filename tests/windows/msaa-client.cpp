@@ -1,0 +1,165 @@
+// Reads the game's window as a screen reader does, through MSAA, and prints what it reads in
+// UTF-8, one line an object:
+//   cell ID ROLE STATE LEFT TOP WIDTH HEIGHT ACTION|NAME     for each child of the grid
+//   grid ROLE CHILDREN                                       for the grid itself
+//   control CLASS TABSTOP ROLE ACTION|NAME|VALUE             for every other control, the value's
+//                                                            first line only
+//   event namechange CLASS ID                                for each name change seen
+//   msaa-client.exe [ID]   first does the default action of the grid's child ID
+#include <windows.h>
+
+#include <oleacc.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Narrow(const wchar_t* text)
+{
+    if (text == nullptr) {
+        return {};
+    }
+    std::string result(
+        static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, result.data(), static_cast<int>(result.size()), nullptr, nullptr);
+    result.pop_back();
+    return result;
+}
+
+VARIANT Child(LONG id)
+{
+    VARIANT child{};
+    child.vt = VT_I4;
+    child.lVal = id;
+    return child;
+}
+
+// One of the object's texts, empty if it has none.
+template <class Getter>
+std::string Text(Getter get)
+{
+    BSTR text = nullptr;
+    const HRESULT result = get(&text);
+    std::string utf8 = SUCCEEDED(result) ? Narrow(text) : std::string{};
+    SysFreeString(text);
+    return utf8;
+}
+
+LONG Number(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*), IAccessible* object, LONG id)
+{
+    VARIANT value{};
+    return SUCCEEDED((object->*get)(Child(id), &value)) && value.vt == VT_I4 ? value.lVal : -1;
+}
+
+IAccessible* ObjectOf(HWND window)
+{
+    IAccessible* object = nullptr;
+    AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&object));
+    return object;
+}
+
+std::string ClassOf(HWND window)
+{
+    wchar_t name[64]{};
+    GetClassNameW(window, name, 64);
+    return Narrow(name);
+}
+
+void CALLBACK OnNameChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
+{
+    if (object == OBJID_CLIENT) {
+        std::printf("event namechange %s %ld\n", ClassOf(window).c_str(), child);
+    }
+}
+
+// Hands out messages for a while, so that events raised meanwhile arrive.
+void Wait(DWORD milliseconds)
+{
+    const DWORD end = GetTickCount() + milliseconds;
+    while (GetTickCount() < end) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
+            DispatchMessageW(&message);
+        }
+        Sleep(20);
+    }
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    CoInitialize(nullptr);
+    HWND window = FindWindowW(L"TavrelinMainWindow", nullptr);
+    if (window == nullptr) {
+        std::puts("no window");
+        return 1;
+    }
+    // The grid is the larger of the two painted windows; the other is the switch.
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    HWND grid = nullptr;
+    LONG gridArea = 0;
+    for (HWND child : children) {
+        RECT place;
+        GetWindowRect(child, &place);
+        const LONG area = (place.right - place.left) * (place.bottom - place.top);
+        if (ClassOf(child) == "TavrelinPaintedLabels" && area > gridArea) {
+            grid = child;
+            gridArea = area;
+        }
+    }
+    IAccessible* table = ObjectOf(grid);
+    if (table == nullptr) {
+        std::puts("no object for the grid");
+        return 1;
+    }
+
+    // Every process's events: Wine delivers none to a hook kept to the game's thread.
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, OnNameChange, 0, 0,
+                                         WINEVENT_OUTOFCONTEXT);
+    if (argc > 1) {
+        const LONG id = std::wcstol(argv[1], nullptr, 10);
+        std::printf("action %ld %s\n", id, SUCCEEDED(table->accDoDefaultAction(Child(id))) ? "done" : "failed");
+        Wait(1000);
+    }
+    UnhookWinEvent(hook);
+
+    LONG count = 0;
+    table->get_accChildCount(&count);
+    std::vector<VARIANT> cells(static_cast<std::size_t>(count));
+    LONG got = 0;
+    AccessibleChildren(table, 0, count, cells.data(), &got);
+    std::printf("grid %ld %ld\n", Number(&IAccessible::get_accRole, table, CHILDID_SELF), got);
+    for (LONG n = 0; n < got; ++n) {
+        const LONG id = cells[static_cast<std::size_t>(n)].vt == VT_I4 ? cells[static_cast<std::size_t>(n)].lVal : 0;
+        LONG left = 0, top = 0, width = 0, height = 0;
+        table->accLocation(&left, &top, &width, &height, Child(id));
+        std::printf("cell %ld %ld %ld %ld %ld %ld %ld %s|%s\n", id, Number(&IAccessible::get_accRole, table, id),
+                    Number(&IAccessible::get_accState, table, id), left, top, width, height,
+                    Text([&](BSTR* text) { return table->get_accDefaultAction(Child(id), text); }).c_str(),
+                    Text([&](BSTR* text) { return table->get_accName(Child(id), text); }).c_str());
+    }
+    table->Release();
+
+    for (HWND child : children) {
+        IAccessible* object = child != grid ? ObjectOf(child) : nullptr;
+        if (object == nullptr) {
+            continue;
+        }
+        const std::string value = Text([&](BSTR* text) { return object->get_accValue(Child(CHILDID_SELF), text); });
+        std::printf("control %s %d %ld %s|%s|%s\n", ClassOf(child).c_str(),
+                    (GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) != 0 ? 1 : 0,
+                    Number(&IAccessible::get_accRole, object, CHILDID_SELF),
+                    Text([&](BSTR* text) { return object->get_accDefaultAction(Child(CHILDID_SELF), text); }).c_str(),
+                    Text([&](BSTR* text) { return object->get_accName(Child(CHILDID_SELF), text); }).c_str(),
+                    value.substr(0, value.find_first_of("\r\n")).c_str());
+        object->Release();
+    }
+    CoUninitialize();
+    return 0;
+}
