@@ -10,6 +10,21 @@ trap 'for step in "${cleanup_steps[@]}"; do eval "$step" 2>/dev/null || true; do
 fail() { echo "FAIL: $*" >&2; exit 1; }
 on_exit() { cleanup_steps=("$1" "${cleanup_steps[@]}"); }
 
+# Runs the test again on a session bus of its own, with its sockets in a folder of its own, so that
+# the accessibility buses of two tests side by side never meet; goes on only in that second run.
+#   in_own_session "$0" "$@"
+in_own_session() {
+    [ -n "${TAVRELIN_E2E_SESSION:-}" ] && return 0
+    local runtime status=0
+    runtime=$(mktemp -d)
+    chmod 700 "$runtime"
+    XDG_RUNTIME_DIR=$runtime TAVRELIN_E2E_SESSION=1 dbus-run-session -- bash "$@" || status=$?
+    rm -rf "$runtime"
+    exit "$status"
+}
+# Reads the game's window through the accessibility bus, as a screen reader does: see atspi.py.
+atspi() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi.py" "$@"; }
+
 # Where the client area of the X window with this id stands, and its size: sets left, top, width
 # and height.
 read_client_area() {

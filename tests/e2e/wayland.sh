@@ -7,16 +7,8 @@
 set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
-if [ -z "${TAVRELIN_E2E_SESSION:-}" ]; then
-    runtime=$(mktemp -d)
-    chmod 700 "$runtime"
-    status=0
-    XDG_RUNTIME_DIR=$runtime TAVRELIN_E2E_SESSION=1 dbus-run-session -- bash "$0" "$@" || status=$?
-    rm -rf "$runtime"
-    exit "$status"
-fi
 source "$here/lib.sh"
-atspi() { /usr/bin/python3 "$here/atspi.py" "$@"; }
+in_own_session "$0" "$@"
 unset DISPLAY
 export WAYLAND_DISPLAY=tavrelin-test
 

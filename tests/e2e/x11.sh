@@ -9,17 +9,8 @@ program=$(realpath "$1")
 desktop=${2:-bare}
 here=$(dirname "$(realpath "$0")")
 
-# The accessibility bus lives on a session bus of the test's own, with its sockets in a folder of
-# its own, so that two runs side by side do not meet.
-if [ -z "${TAVRELIN_E2E_SESSION:-}" ]; then
-    runtime=$(mktemp -d)
-    status=0
-    XDG_RUNTIME_DIR=$runtime TAVRELIN_E2E_SESSION=1 dbus-run-session -- bash "$0" "$@" || status=$?
-    rm -rf "$runtime"
-    exit "$status"
-fi
 source "$here/lib.sh"
-atspi() { /usr/bin/python3 "$here/atspi.py" "$@"; }
+in_own_session "$0" "$@"
 
 start_display
 [ "$desktop" = openbox ] && start_window_manager
