@@ -105,6 +105,95 @@ wait_for_cells 25 '#FF0000' || fail "the switch does not reveal the fleet of a n
 xdotool key space
 wait_for_cells 196 '#FFFFFF' || fail "Space on \"Чисти\" does not deal a new game"
 
+# Inside Wine's virtual desktop, where Wine draws the window's frame as Windows does. A double-click
+# there may take five seconds, time enough to shoot a cell through MSAA between its two presses.
+"$wine" reg add 'HKCU\Control Panel\Mouse' /v DoubleClickSpeed /t REG_SZ /d 5000 /f >/dev/null 2>&1
+restart_program_in_desktop "$program"
+# The whole framed window is centred on the desktop, which has no task bar.
+[ "$left" = $(((1024 - width) / 2)) ] && [ "$top" = $(((768 - height) / 2)) ] ||
+    fail "the framed window, ${width}x$height at $left, $top, is not centred"
+# Its frame is as wide on three sides; the caption bar makes up the rest of the height.
+border=$(((width - 508) / 2))
+caption=$((height - 461 - 2 * border))
+[ "$caption" -gt 12 ] || fail "the framed window, ${width}x$height, has no caption bar"
+# The caption bar: the small icon (the icon file at 16 x 16, its transparent part in the bar's
+# colour) at its left end, more than 3/4 of its pixels as in the file; the caption after it; and, by
+# runs of 10 columns or more off the bar's colour, one box alone at its right end.
+frame=$(import -window root -crop "${width}x$height+$left+$top" +repage -depth 8 rgb:- |
+    /usr/bin/python3 -c '
+import subprocess, sys
+from collections import Counter
+width, height, border, caption = map(int, sys.argv[1:5])
+pixels = sys.stdin.buffer.read()
+px = lambda x, y: pixels[3 * (y * width + x):3 * (y * width + x) + 3]
+top, bottom = border, border + caption
+colour = Counter(px(x, y) for x in range(border, width - border) for y in range(top, bottom)).most_common(1)[0][0]
+icon = subprocess.run(["convert", sys.argv[5], "-sample", "16x16", "-background", "#%02X%02X%02X" % tuple(colour),
+                       "-flatten", "-depth", "8", "rgb:-"], capture_output=True, check=True).stdout
+match = max(sum(px(dx + x, dy + y) == icon[3 * (16 * y + x):3 * (16 * y + x) + 3] for x in range(16) for y in range(16))
+            for dx in range(border, border + 8) for dy in range(top, bottom - 15))
+middle = (top + bottom) // 2
+runs, length = [], 0
+for x in range(border + 24, width - border + 1):
+    if x < width - border and all(px(x, y) != colour for y in range(middle - 4, middle + 5)):
+        length += 1
+        continue
+    if length >= 10:
+        runs.append((x - length, x))
+    length = 0
+end = runs[0][0] if runs else width - border
+text = sum(px(x, y) != colour for x in range(border + 24, end) for y in range(top, bottom))
+print(match, len(runs), runs[-1][1] if runs else 0, text)' "$width" "$height" "$border" "$caption" "$(dirname "$0")/../../assets/tavrelin.ico")
+read -r icon boxes box_end text <<<"$frame"
+[ "$icon" -gt 192 ] || fail "the caption bar shows no small icon: $icon of its 256 pixels match"
+[ "$text" -gt 500 ] || fail "the caption bar shows no caption"
+[ "$boxes" = 1 ] && [ "$box_end" -ge $((width - border - 4)) ] || fail "the caption bar has $boxes boxes, not a close box alone"
+left=$((left + border))
+top=$((top + border + caption))
+width=508
+height=461
+
+# Tab and Shift+Tab each round the three controls leave the rules box as it was; only its caret may
+# blink meanwhile.
+rules_box() { import -window root -crop "489x137+$((left + 8))+$((top + 320))" +repage "$1"; }
+rules_box "$work/rules-before.png"
+xdotool key --delay 150 Tab Tab Tab shift+Tab shift+Tab shift+Tab
+sleep 0.5
+rules_box "$work/rules-after.png"
+differing=$(compare -metric AE "$work/rules-before.png" "$work/rules-after.png" null: 2>&1) || true
+[ "$differing" -lt 50 ] || fail "a Tab cycle changes $differing pixels of the rules box"
+grep -q '^setsel' <<<"$(read_msaa)" && fail "a control asks to have all of its text selected when Tab brings it"
+
+# With the focus on "Чисти", the window minimised and restored gives it back, and Space deals.
+click_cell 5
+wait_for_cells 195 '#FFFFFF' || fail "in the virtual desktop a click on a cell does not shoot it"
+xdotool key --delay 150 Tab Tab
+focus=$(read_msaa restore | grep '^focus ')
+[ "$focus" = 'focus Button' ] || fail "after a restore the focus is not back on \"Чисти\" but on ${focus#focus }"
+xdotool key space
+wait_for_cells 196 '#FFFFFF' || fail "after a restore Space on \"Чисти\" does not deal a new game"
+
+# Each press of a double-click on "Чисти" shows the pushed-in face and deals: a cell shot through
+# MSAA between the two presses is white again after the second.
+clear_face() { import -window root -crop "81x25+$((left + 368))+$((top + 272))" +repage "$1"; }
+clear_face "$work/raised.png"
+xdotool mousemove --sync "$((left + CLEAR_X))" "$((top + CLEAR_Y))" mousedown 1
+sleep 0.3
+clear_face "$work/first-press.png"
+xdotool mouseup 1
+read_msaa 48 >/dev/null
+wait_for_cells 195 '#FFFFFF' || fail "the cell's action through MSAA does not shoot it"
+xdotool mousedown 1
+sleep 0.3
+clear_face "$work/second-press.png"
+xdotool mouseup 1
+rest_pointer
+differing=$(compare -metric AE "$work/raised.png" "$work/first-press.png" null: 2>&1) || true
+[ "$differing" -gt 0 ] || fail "a press on \"Чисти\" does not show the pushed-in face"
+differing=$(compare -metric AE "$work/first-press.png" "$work/second-press.png" null: 2>&1) || true
+[ "$differing" = 0 ] || fail "the second press of a double-click on \"Чисти\" differs from the first in $differing pixels"
+wait_for_cells 196 '#FFFFFF' || fail "the second press of a double-click on \"Чисти\" does not deal"
+
 # At 120 dots per inch every control is 1.25 times as large: the client area is 635 x 576, and the
 # cells, 25 pixels a side, start at 10, 40.
 restart_program_at_dpi 120 "$program"

@@ -5,7 +5,13 @@
 //   control CLASS TABSTOP ROLE ACTION|NAME|VALUE             for every other control, the value's
 //                                                            first line only
 //   event namechange CLASS ID                                for each name change seen
+//   setsel CLASS                                             for each control that takes the focus
+//                                                            and asks the dialog manager to select
+//                                                            all of its text when Tab brings it
+//   focus CLASS                                              the control with the focus once the
+//                                                            window is minimised and restored
 //   msaa-client.exe [ID]   first does the default action of the grid's child ID
+//   msaa-client.exe restore   first minimises the window and restores it
 #include <windows.h>
 
 #include <oleacc.h>
@@ -122,7 +128,16 @@ int wmain(int argc, wchar_t** argv)
     // Every process's events: Wine delivers none to a hook kept to the game's thread.
     HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, OnNameChange, 0, 0,
                                          WINEVENT_OUTOFCONTEXT);
-    if (argc > 1) {
+    if (argc > 1 && std::wstring(argv[1]) == L"restore") {
+        ShowWindowAsync(window, SW_MINIMIZE);
+        Wait(500);
+        ShowWindowAsync(window, SW_RESTORE);
+        Wait(500);
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof thread;
+        GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+        std::printf("focus %s\n", thread.hwndFocus != nullptr ? ClassOf(thread.hwndFocus).c_str() : "none");
+    } else if (argc > 1) {
         const LONG id = std::wcstol(argv[1], nullptr, 10);
         std::printf("action %ld %s\n", id, SUCCEEDED(table->accDoDefaultAction(Child(id))) ? "done" : "failed");
         Wait(1000);
@@ -159,6 +174,10 @@ int wmain(int argc, wchar_t** argv)
                     Text([&](BSTR* text) { return object->get_accName(Child(CHILDID_SELF), text); }).c_str(),
                     value.substr(0, value.find_first_of("\r\n")).c_str());
         object->Release();
+        if ((GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) != 0 &&
+            (SendMessageW(child, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
+            std::printf("setsel %s\n", ClassOf(child).c_str());
+        }
     }
     CoUninitialize();
     return 0;

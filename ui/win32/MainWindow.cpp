@@ -72,11 +72,16 @@ LRESULT CALLBACK CounterProc(HWND counter, UINT message, WPARAM wParam, LPARAM l
     }
 }
 
-// Escape in the rules box does nothing; a multi-line text box of a dialog would close it.
+// Escape in the rules box does nothing; a multi-line text box of a dialog would close it. Tab into
+// the box keeps its caret and scroll position: the dialog manager selects all of a text box's text
+// only when the box asks for it.
 LRESULT CALLBACK RulesBoxProc(HWND rulesBox, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE) {
         return 0;
+    }
+    if (message == WM_GETDLGCODE) {
+        return CallOwnProc(rulesBox, message, wParam, lParam) & ~DLGC_HASSETSEL;
     }
     if (message == WM_GETOBJECT) {
         if (const LRESULT answer = AskWindowForObject(rulesBox, wParam, lParam); answer != 0) {
@@ -84,6 +89,13 @@ LRESULT CALLBACK RulesBoxProc(HWND rulesBox, UINT message, WPARAM wParam, LPARAM
         }
     }
     return CallOwnProc(rulesBox, message, wParam, lParam);
+}
+
+// Every press of "Чисти" is a press: the second of a double-click too, which a drawn button would
+// otherwise only report as a double-click.
+LRESULT CALLBACK Command1Proc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallOwnProc(button, message == WM_LBUTTONDBLCLK ? WM_LBUTTONDOWN : message, wParam, lParam);
 }
 
 }  // namespace
@@ -133,6 +145,8 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand)
         DestroyWindow(window_);
         return false;
     }
+    // Focus marks show from the start or only once the keyboard is used, as the system is set.
+    SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     return true;
@@ -145,6 +159,10 @@ int MainWindow::RunMessageLoop()
         if (IsDialogMessageW(window_, &message) == FALSE) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
+        }
+        // Whichever control each message leaves with the focus gets it back later.
+        if (HWND focus = GetFocus(); IsChild(window_, focus) != FALSE) {
+            focus_ = focus;
         }
     }
     return static_cast<int>(message.wParam);
@@ -213,13 +231,12 @@ bool MainWindow::CreateControls()
         case design::FocusStop::Command1:
             Command1 = CreateControl(0, L"BUTTON", Widen(design::COMMAND1_CAPTION), BS_OWNERDRAW | WS_TABSTOP,
                                      design::COMMAND1, COMMAND1_ID);
-            if (Command1 == nullptr) {
+            if (Command1 == nullptr || !Subclass(Command1, Command1Proc)) {
                 return false;
             }
             break;
         }
     }
-    focus_ = FocusStopControl(design::TAB_ORDER.front());
 
     const RECT label4 = ToRECT(design::LABEL4, dpi_);
     if (!Label4.Create(window_, label4, {RECT{0, 0, label4.right - label4.left, label4.bottom - label4.top}},
@@ -322,6 +339,9 @@ void MainWindow::DrawCommand1(const DRAWITEMSTRUCT& item) const
     RECT face = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const bool focused = (item.itemState & ODS_FOCUS) != 0;
+    // The dotted mark shows only while the window shows focus marks, which it may leave until the
+    // keyboard is first used.
+    const bool marked = focused && (item.itemState & ODS_NOFOCUSRECT) == 0;
     const int saved = SaveDC(dc);
 
     SetDCBrushColor(dc, ToCOLORREF(design::SIGNAL_RED));
@@ -337,10 +357,11 @@ void MainWindow::DrawCommand1(const DRAWITEMSTRUCT& item) const
     }
     SelectObject(dc, font_.get());
     SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     std::wstring caption = Widen(design::COMMAND1_CAPTION);
     DrawTextW(dc, caption.data(), static_cast<int>(caption.size()), &face,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    if (focused) {
+    if (marked) {
         InflateRect(&face, -2, -2);
         DrawFocusRect(dc, &face);
     }
@@ -381,10 +402,23 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
 {
     switch (message) {
     case WM_ERASEBKGND: {
+        // Lavender only where no control paints all of its place itself, so that none flashes
+        // lavender first; the frame leaves its inside to the window.
+        const auto dc = reinterpret_cast<HDC>(wParam);
+        const int saved = SaveDC(dc);
+        for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (child != Frame1) {
+                RECT place{};
+                GetWindowRect(child, &place);
+                MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+                ExcludeClipRect(dc, place.left, place.top, place.right, place.bottom);
+            }
+        }
         RECT client{};
         GetClientRect(window, &client);
-        SetDCBrushColor(reinterpret_cast<HDC>(wParam), ToCOLORREF(design::LAVENDER));
-        FillRect(reinterpret_cast<HDC>(wParam), &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+        SetDCBrushColor(dc, ToCOLORREF(design::LAVENDER));
+        FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+        RestoreDC(dc, saved);
         return 1;
     }
     case WM_CTLCOLORSTATIC:
@@ -421,10 +455,13 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_NEXTDLGCTL:
         // Tab, from the dialog manager or from the rules box: the next or previous control that
         // takes the focus, or the control named.
+        // With the focus on none of them, Tab goes to the first and Shift+Tab to the last.
         if (LOWORD(lParam) != 0) {
             SetFocus(reinterpret_cast<HWND>(wParam));
         } else {
-            SetFocus(GetNextDlgTabItem(window, GetFocus(), wParam != 0 ? TRUE : FALSE));
+            HWND focus = GetFocus();
+            SetFocus(GetNextDlgTabItem(window, IsChild(window, focus) != FALSE ? focus : nullptr,
+                                       wParam != 0 ? TRUE : FALSE));
         }
         return 0;
     case DM_GETDEFID:
@@ -433,18 +470,11 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             return MAKELRESULT(COMMAND1_ID, DC_HASDEFID);
         }
         return 0;
-    case WM_ACTIVATE:
-        // Leaving keeps the focus only if it was on one of the window's controls; coming back gives
-        // it to that control, or to the first stop of the order of Tab, unless the window is
-        // minimised.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            HWND focus = GetFocus();
-            focus_ = IsChild(window, focus) != FALSE ? focus : nullptr;
-        } else if (HIWORD(wParam) == 0) {
-            SetFocus(focus_ != nullptr && IsChild(window, focus_) != FALSE
-                         ? focus_
-                         : FocusStopControl(design::TAB_ORDER.front()));
-        }
+    case WM_SETFOCUS:
+        // The window itself never keeps the focus, on activation or on a restore from minimised: it
+        // goes to the control that last had it, or to the first stop of the order of Tab.
+        SetFocus(focus_ != nullptr && IsChild(window, focus_) != FALSE ? focus_
+                                                                       : FocusStopControl(design::TAB_ORDER.front()));
         return 0;
     case WM_CONTROL_OBJECT:
         return accessibility_.AnswerNamed(reinterpret_cast<HWND>(wParam), static_cast<WPARAM>(lParam), OBJID_CLIENT,

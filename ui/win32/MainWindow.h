@@ -57,7 +57,8 @@ private:
     void Command1_Click(int Index);
     // Brings every cell and both counters in line with the game, touching only what changed.
     void ShowGame();
-    // The face of "Чисти": red, raised or pressed in, with a focus mark while it has the focus.
+    // The face of "Чисти": red, raised or pressed in, its caption in the system's button-text colour,
+    // with a focus mark while it has the focus and the window shows focus marks.
     void DrawCommand1(const DRAWITEMSTRUCT& item) const;
     // What a screen reader calls a control that has no caption before it: each counter by its
     // caption, the rules box by what it holds.
@@ -74,8 +75,8 @@ private:
     int dpi_ = design::DESIGN_DPI;
     FontHandle font_;
     Accessibility accessibility_;
-    // The control that had the focus when the window was last left, given it back on return; null
-    // if the focus was elsewhere.
+    // The control that last had the focus, as each message leaves it; given it back whenever the
+    // window itself gets the focus. Null until a control has had it.
     HWND focus_ = nullptr;
 
     HWND Label1 = nullptr;

@@ -79,8 +79,8 @@ void PaintedLabels::Paint(HWND window) const
     SetBkMode(dc, TRANSPARENT);
     for (std::size_t n = 0; n < places_.size(); ++n) {
         RECT place = places_[n];
-        RECT overlap{};
-        if (IntersectRect(&overlap, &place, &paint.rcPaint) == FALSE) {
+        // Only the labels whose own place needs painting, not every one in the bounding box.
+        if (RectVisible(dc, &place) == FALSE) {
             continue;
         }
         SetDCBrushColor(dc, ToCOLORREF(faces_[n].BackColor));

@@ -17,8 +17,6 @@ bool PictureBox::RegisterWindowClass(HINSTANCE instance)
     windowClass.lpfnWndProc = WindowProcOf<PictureBox>;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    // Where the box is larger than its picture, the box's own face shows.
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = CLASS_NAME;
     return RegisterClassExW(&windowClass) != 0;
 }
@@ -40,6 +38,9 @@ void PictureBox::Paint(HWND window) const
 {
     PAINTSTRUCT paint{};
     HDC dc = BeginPaint(window, &paint);
+    RECT inside{};
+    GetClientRect(window, &inside);
+    const int saved = SaveDC(dc);
     if (picture_ != nullptr) {
         BITMAP size{};
         GetObjectW(picture_.get(), sizeof size, &size);
@@ -48,10 +49,14 @@ void PictureBox::Paint(HWND window) const
         BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, pictureDc, 0, 0, SRCCOPY);
         SelectObject(pictureDc, previous);
         DeleteDC(pictureDc);
+        ExcludeClipRect(dc, 0, 0, size.bmWidth, size.bmHeight);
     }
-    if (GetFocus() == window) {
-        RECT inside{};
-        GetClientRect(window, &inside);
+    // Where the box is larger than its picture, the box's own face shows; the class has no
+    // background to erase first, so the picture never flashes.
+    FillRect(dc, &inside, GetSysColorBrush(COLOR_BTNFACE));
+    RestoreDC(dc, saved);
+    // The focus mark shows only while the window shows focus marks.
+    if (GetFocus() == window && (SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0) {
         DrawFocusRect(dc, &inside);
     }
     EndPaint(window, &paint);
@@ -65,8 +70,12 @@ LRESULT PictureBox::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         // The focus mark comes and goes with the focus.
-        InvalidateRect(window, nullptr, TRUE);
+        InvalidateRect(window, nullptr, FALSE);
         return 0;
+    case WM_UPDATEUISTATE:
+        // And with the window's showing of focus marks, which the default procedure keeps.
+        InvalidateRect(window, nullptr, FALSE);
+        break;
     case WM_GETOBJECT:
         // A screen reader names the box, which has no caption of its own, by what it shows.
         if (const LRESULT answer = accessibility_.AnswerNamed(window, wParam, lParam, Widen(design::PICTURE1_NAME));

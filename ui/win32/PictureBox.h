@@ -9,7 +9,7 @@ namespace tavrelin::ui {
 
 // A picture in a sunken 2-pixel border, drawn one image pixel to one screen pixel from the inner
 // top-left corner and cut off at the inner edges. It takes the keyboard focus, by Tab or by a
-// click, and shows a focus mark while it has it.
+// click, and shows a focus mark while it has it and the window shows focus marks.
 class PictureBox {
 public:
     PictureBox() = default;
