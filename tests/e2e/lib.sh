@@ -41,6 +41,9 @@ shoot_client_area() {
     import -window root -crop "${width}x${height}+$left+$top" +repage "$1"
 }
 
+# How many pixels of two pictures of the same size differ.
+differing_pixels() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
+
 # The grid's top-left corner on the client area and the size of a cell, in pixels: at 96 dots per
 # inch unless the test says otherwise.
 grid_left=8

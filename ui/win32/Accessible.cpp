@@ -312,24 +312,19 @@ IAccessible* Accessibility::Standard(HWND window, LPARAM objectId)
 LRESULT Accessibility::AnswerNamed(HWND window, WPARAM flags, LPARAM objectId, const std::wstring& name)
 {
     IAccessible* standard = Standard(window, objectId);
-    if (standard == nullptr) {
-        return 0;
-    }
-    auto* named = new NamedAccessible(standard, name, sysAllocString_);
-    const LRESULT answer = lresultFromObject_(__uuidof(IAccessible), flags, named);
-    named->Release();
-    return answer;
+    return standard != nullptr ? Hand(new NamedAccessible(standard, name, sysAllocString_), flags) : 0;
 }
 
 LRESULT Accessibility::AnswerGrid(HWND window, WPARAM flags, LPARAM objectId, PaintedLabels& grid)
 {
     IAccessible* standard = Standard(window, objectId);
-    if (standard == nullptr) {
-        return 0;
-    }
-    auto* table = new GridAccessible(standard, grid, sysAllocString_);
-    const LRESULT answer = lresultFromObject_(__uuidof(IAccessible), flags, table);
-    table->Release();
+    return standard != nullptr ? Hand(new GridAccessible(standard, grid, sysAllocString_), flags) : 0;
+}
+
+LRESULT Accessibility::Hand(IAccessible* object, WPARAM flags) const
+{
+    const LRESULT answer = lresultFromObject_(__uuidof(IAccessible), flags, object);
+    object->Release();
     return answer;
 }
 

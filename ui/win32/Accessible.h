@@ -27,6 +27,8 @@ private:
 
     // The window's standard object for its client area, or null if it cannot be had.
     IAccessible* Standard(HWND window, LPARAM objectId);
+    // The answer that hands a new object to the screen reader, which then holds the only reference.
+    LRESULT Hand(IAccessible* object, WPARAM flags) const;
 
     HMODULE oleacc_ = nullptr;
     HMODULE oleaut32_ = nullptr;
