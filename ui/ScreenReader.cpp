@@ -10,15 +10,15 @@ namespace {
 const char* CellState(const CellFace& face)
 {
     if (face.BackColor == RED) {
-        return CELL_HIT;
+        return WORD_HIT;
     }
     if (face.BackColor == YELLOW) {
-        return CELL_NEAR;
+        return WORD_NEAR;
     }
     if (face.BackColor == BLUE) {
-        return CELL_WATER;
+        return WORD_WATER;
     }
-    return CELL_NOT_SHOT;
+    return WORD_NOT_SHOT;
 }
 
 }  // namespace

@@ -8,10 +8,10 @@
 namespace tavrelin::design {
 
 // What a shot cell is, in the words of the rules' three answers, or that it is not shot yet.
-constexpr char CELL_NOT_SHOT[] = "непроверена";
-constexpr char CELL_HIT[] = "попадение";
-constexpr char CELL_NEAR[] = "близост";
-constexpr char CELL_WATER[] = "няма кораб";
+constexpr char WORD_NOT_SHOT[] = "непроверена";
+constexpr char WORD_HIT[] = "попадение";
+constexpr char WORD_NEAR[] = "близост";
+constexpr char WORD_WATER[] = "няма кораб";
 
 // A cell as a player says it, column first, then row, both counted from 1, and what the eye sees
 // on it: "колона 4, ред 6, попадение" for cell 47 painted red.

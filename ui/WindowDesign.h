@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "Board.h"
@@ -66,13 +67,22 @@ constexpr Rect OnClientArea(Rect container, Rect place)
     return {container.Left + place.Left, container.Top + place.Top, place.Width, place.Height};
 }
 
-// Cell n of the grid: column n \ 14 and row n Mod 14, counted in template cells from the
+// Cell n of the grid: column CellCol(n) and row CellRow(n), counted in template cells from the
 // template's top-left corner. Works in whatever unit the template is given in.
 constexpr Rect GridCell(Rect Template, int n)
 {
     return {Template.Left + CellCol(n) * Template.Width, Template.Top + CellRow(n) * Template.Height, Template.Width,
             Template.Height};
 }
+
+// The whole grid on the client area, in pixels at this many dots per inch: 14 template cells across
+// and 14 down from the template's corner.
+Rect GridPlace(int dpi);
+// Cell n in pixels, from the grid's top-left corner. Its edges are the twips' edges converted, so
+// neighbouring cells touch at every dpi.
+Rect CellPlace(int n, int dpi);
+// The cell whose pixels hold the point given from the grid's top-left corner, or none outside the grid.
+std::optional<int> CellAt(int x, int y, int dpi);
 
 // Pale lavender: the window, the score frame and the hidden switch.
 constexpr Colour LAVENDER{192, 192, 255};

@@ -1,11 +1,19 @@
-// The window's design as every toolkit's window takes it: twips to pixels at any dots per inch,
-// the grid's geometry, and what a window has to redraw after each event.
+// The window as every toolkit's window takes it: twips to pixels at any dots per inch, the grid's
+// geometry and the cell under a point, the click rule, and the window's behaviour: its start-up and
+// what it has to redraw after each event.
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "../game/GameTestSupport.h"
+#include "ClickRule.h"
 #include "ScreenReader.h"
 #include "ShownGame.h"
+#include "WindowBehaviour.h"
 #include "WindowDesign.h"
 
 namespace tavrelin::testing {
@@ -59,6 +67,76 @@ TEST(WindowDesign, NeighbouringCellsTouchAtEveryRatio)
                 EXPECT_EQ(cell.Top + cell.Height, below.Top) << n << " at " << dpi;
             }
         }
+    }
+}
+
+TEST(WindowDesign, ThePixelUnderThePointerBelongsToTheCellWhosePlaceHoldsIt)
+{
+    for (const int dpi : {96, 120, 144, 168}) {
+        const Rect grid = design::GridPlace(dpi);
+        for (int y = -2; y < grid.Height + 2; ++y) {
+            for (int x = -2; x < grid.Width + 2; ++x) {
+                std::optional<int> holder;
+                for (int n = 0; n < CELL_COUNT && !holder; ++n) {
+                    const Rect cell = design::CellPlace(n, dpi);
+                    if (x >= cell.Left && x < cell.Left + cell.Width && y >= cell.Top && y < cell.Top + cell.Height) {
+                        holder = n;
+                    }
+                }
+                ASSERT_EQ(design::CellAt(x, y, dpi), holder) << x << "," << y << " at " << dpi;
+            }
+        }
+    }
+    EXPECT_EQ(design::GridPlace(96), (Rect{8, 32, 280, 280}));
+    EXPECT_EQ(design::CellPlace(47, 96), (Rect{60, 100, 20, 20}));
+}
+
+TEST(ClickRule, PressesAndReleasesMakeClicksOfTheirOwnLabel)
+{
+    using design::Label;
+    constexpr Label A = Label::Cell(40);
+    constexpr Label B = Label::Cell(41);
+    constexpr Label S = Label::Switch();
+    // p: press, d: second press of a double-click, r: release over a label, o: release over none.
+    struct Step {
+        char what = 'p';
+        Label label;
+    };
+    struct Case {
+        const char* name = "";
+        std::vector<Step> steps;
+        std::vector<Label> clicks;
+    };
+    const std::vector<Case> cases = {
+        {"a press and a release on one label", {{'p', A}, {'r', A}}, {A}},
+        {"a release over another label", {{'p', A}, {'r', B}}, {}},
+        {"a release over no label", {{'p', A}, {'o', A}}, {}},
+        {"a release with no press", {{'r', A}}, {}},
+        {"a double-click on one cell", {{'p', A}, {'r', A}, {'d', A}, {'r', A}}, {A}},
+        {"a double-click on the switch", {{'p', S}, {'r', S}, {'d', S}, {'r', S}}, {S}},
+        {"a quick second click on the next cell", {{'p', A}, {'r', A}, {'d', B}, {'r', B}}, {A, B}},
+        {"a cell, then the switch", {{'p', A}, {'r', A}, {'d', S}, {'r', S}}, {A, S}},
+        {"a press dragged off, then a quick press back on it", {{'p', A}, {'o', A}, {'d', A}, {'r', A}}, {A}},
+        {"a switch press dragged off, then a quick press back", {{'p', S}, {'o', S}, {'d', S}, {'r', S}}, {S}},
+        {"a triple click: the third press is a press of its own",
+         {{'p', A}, {'r', A}, {'d', A}, {'r', A}, {'p', A}, {'r', A}},
+         {A, A}},
+        {"two slow clicks on one cell", {{'p', A}, {'r', A}, {'p', A}, {'r', A}}, {A, A}},
+    };
+    for (const Case& c : cases) {
+        design::ClickRule rule;
+        std::vector<Label> clicks;
+        for (const Step& step : c.steps) {
+            switch (step.what) {
+            case 'p': rule.Press(step.label); break;
+            case 'd': rule.DoublePress(step.label); break;
+            default:
+                if (const auto clicked = rule.Release(step.what == 'r' ? std::optional(step.label) : std::nullopt)) {
+                    clicks.push_back(*clicked);
+                }
+            }
+        }
+        EXPECT_EQ(clicks, c.clicks) << c.name;
     }
 }
 
@@ -160,6 +238,112 @@ TEST_F(ShownGameTest, TheRevealRedrawsTheShipCellsNotYetRedAndANewGameEveryShotC
     for (int n = 0; n < CELL_COUNT; ++n) {
         EXPECT_EQ(shown.Face(n), CellFace{}) << n;
     }
+}
+
+// A window that writes down what the behaviour tells it, in order, with the generator's seeding.
+class RecordingWindow final : public design::WindowView, public RandomSource {
+public:
+    bool LayOutGrid() override
+    {
+        said.emplace_back("grid");
+        return layOutWorks;
+    }
+    void ShowCell(int Index) override { said.push_back("cell " + std::to_string(Index)); }
+    void ShowCounter(int i, const std::string& text) override
+    {
+        said.push_back("counter " + std::to_string(i) + " " + text);
+    }
+    void SeedFromClock() override { said.emplace_back("seed"); }
+    double Next() override { return generator_.Next(); }
+
+    // What was said since the last call.
+    std::vector<std::string> Said() { return std::exchange(said, {}); }
+
+    bool layOutWorks = true;
+    std::vector<std::string> said;
+
+private:
+    StandardRandom generator_{7};
+};
+
+struct WindowBehaviourTest : ::testing::Test {
+    RecordingWindow window;
+    design::WindowBehaviour behaviour{window, window};
+
+    int CellWith(CellCode code) const
+    {
+        for (int n = 0; n < CELL_COUNT; ++n) {
+            if (behaviour.game().Board[CellRow(n)][CellCol(n)] == code) {
+                return n;
+            }
+        }
+        return -1;
+    }
+    void Click(design::Label label)
+    {
+        behaviour.Press(label);
+        behaviour.Release(label);
+    }
+};
+
+TEST_F(WindowBehaviourTest, StartUpSeedsOnceLaysOutTheGridThenShowsTheFirstGamesCounters)
+{
+    ASSERT_TRUE(behaviour.Form_Load());
+    EXPECT_EQ(window.Said(), (std::vector<std::string>{"seed", "grid", "counter 0 25", "counter 1 0"}));
+    int ships = 0;
+    for (int n = 0; n < CELL_COUNT; ++n) {
+        ships += behaviour.game().Board[CellRow(n)][CellCol(n)] == CELL_SHIP ? 1 : 0;
+        EXPECT_EQ(behaviour.Face(n), CellFace{}) << n;
+    }
+    EXPECT_EQ(ships, FLEET_CELLS);
+
+    // "Чисти" deals again from the same generator, with no second seeding; nothing was shot, so
+    // nothing is redrawn.
+    behaviour.Command1_Click(design::COMMAND1_INDEX);
+    EXPECT_EQ(window.Said(), std::vector<std::string>{});
+}
+
+TEST_F(WindowBehaviourTest, AStartUpWhoseGridCannotBeMadeDealsNoGame)
+{
+    window.layOutWorks = false;
+    EXPECT_FALSE(behaviour.Form_Load());
+    EXPECT_EQ(window.Said(), (std::vector<std::string>{"seed", "grid"}));
+    EXPECT_EQ(behaviour.CounterText(0), "");
+}
+
+TEST_F(WindowBehaviourTest, EachEventRedrawsExactlyWhatChanged)
+{
+    behaviour.Form_Load();
+    window.Said();
+    const int water = CellWith(CELL_EMPTY);
+    const int ship = CellWith(CELL_SHIP);
+
+    Click(design::Label::Cell(water));
+    EXPECT_EQ(window.Said(), (std::vector<std::string>{"cell " + std::to_string(water), "counter 1 1"}));
+    EXPECT_EQ(behaviour.Face(water), (CellFace{BLUE, " "}));
+    // A click on a shot cell changes nothing, so nothing is redrawn.
+    Click(design::Label::Cell(water));
+    EXPECT_EQ(window.Said(), std::vector<std::string>{});
+
+    Click(design::Label::Cell(ship));
+    EXPECT_EQ(window.Said(), (std::vector<std::string>{"cell " + std::to_string(ship), "counter 0 24", "counter 1 2"}));
+
+    // The switch paints the 24 ship cells not yet red and counts them all.
+    Click(design::Label::Switch());
+    const std::vector<std::string> reveal = window.Said();
+    ASSERT_EQ(reveal.size(), 24U + 2U);
+    EXPECT_EQ(reveal[24], "counter 0 0");
+    EXPECT_EQ(reveal[25], "counter 1 27");
+
+    // A press dragged off the cell shoots nothing; "Чисти" whitens all 26 shot cells.
+    behaviour.Press(design::Label::Cell(CellWith(CELL_NEAR)));
+    behaviour.Release(std::nullopt);
+    EXPECT_EQ(window.Said(), std::vector<std::string>{});
+    behaviour.Command1_Click(design::COMMAND1_INDEX);
+    const std::vector<std::string> fresh = window.Said();
+    ASSERT_EQ(fresh.size(), 26U + 2U);
+    EXPECT_EQ(fresh[26], "counter 0 25");
+    EXPECT_EQ(fresh[27], "counter 1 0");
 }
 
 TEST(WindowDesign, AScreenReaderNamesACellByItsPlaceAndWhatTheEyeSees)

@@ -105,6 +105,14 @@ counters_picture() {
 rest_pointer() { xdotool mousemove --sync "$((left + 292))" "$((top + 200))"; }
 click_at() { xdotool mousemove --sync "$((left + $1))" "$((top + $2))" click 1; rest_pointer; }
 double_click_at() { xdotool mousemove --sync "$((left + $1))" "$((top + $2))" click --repeat 2 --delay 60 1; rest_pointer; }
+# A press at a point dragged off to a bare spot of the window and released there, then at once a
+# click at the point again.
+drag_off_and_click_again() {
+    xdotool mousemove --sync "$((left + $1))" "$((top + $2))" mousedown 1 \
+        mousemove --sync "$((left + 292))" "$((top + 200))" mouseup 1 \
+        mousemove --sync "$((left + $1))" "$((top + $2))" click 1
+    rest_pointer
+}
 # Waits up to ten seconds for exactly N cells of the colour: the window repaints in its own time.
 wait_for_cells() {
     for _ in $(seq 40); do
@@ -146,8 +154,19 @@ play_the_game() {
     rest_pointer
     wait_for_cells 193 '#FFFFFF' || fail "two quick clicks on neighbouring cells shoot $((195 - $(count '#FFFFFF' <<<"$colours"))) of them"
 
+    # A press dragged off a cell shoots nothing; a quick press back on it, close enough in time and
+    # place to be a double-click, is a press of its own, and its click shoots.
+    drag_off_and_click_again "$(cell_x 60)" "$(cell_y 60)"
+    wait_for_cells 192 '#FFFFFF' || fail "a click right after a press dragged off the cell shoots nothing"
+
     click_at $SWITCH_X $SWITCH_Y
     wait_for_cells 25 '#FF0000' || fail "the switch shows $(count '#FF0000' <<<"$colours") red cells, not 25"
+    click_at $CLEAR_X $CLEAR_Y
+    wait_for_cells 196 '#FFFFFF' || fail "\"Чисти\" does not turn every cell white"
+
+    # The same on the switch: the quick click after a press dragged off it turns it on.
+    drag_off_and_click_again $SWITCH_X $SWITCH_Y
+    wait_for_cells 25 '#FF0000' || fail "a click right after a press dragged off the switch does not show the fleet"
     click_at $CLEAR_X $CLEAR_Y
     wait_for_cells 196 '#FFFFFF' || fail "\"Чисти\" does not turn every cell white"
 

@@ -50,7 +50,7 @@ misplaced=$(awk -v x="$((left + grid_left))" -v y="$((top + grid_top))" -v size=
 grep -qx 'cell 48 .*|колона 4, ред 6, непроверена' <<<"$msaa" || fail "cell 47 is not read as not shot yet"
 # Every control that takes the focus has a name; the switch has neither name nor action.
 awk -F'|' '/^control [^ ]+ 1 / && $2 == ""' <<<"$msaa" | grep . && fail "a control that takes the focus has no name"
-grep -qx 'control TavrelinPaintedLabels 0 [0-9]* ||' <<<"$msaa" || fail "the switch has a name or an action"
+grep -qx 'control TavrelinClickLabel 0 [0-9]* ||' <<<"$msaa" || fail "the switch has a name or an action"
 
 # The cell's action shoots it as a click does: its name then says what its colour shows, a screen
 # reader hears of the change, and the counters, named by their captions, count it.
@@ -63,7 +63,7 @@ case "$(sed -n 48p <<<"$colours")" in
 *) fail "a cell shot through MSAA shows $(sed -n 48p <<<"$colours")" ;;
 esac
 grep -qx "cell 48 .*|колона 4, ред 6, $answer" <<<"$msaa" || fail "a cell showing $answer is read as $(grep '^cell 48 ' <<<"$msaa")"
-grep -qx 'event namechange TavrelinPaintedLabels 48' <<<"$msaa" || fail "the shot cell's new name is not announced"
+grep -qx 'event namechange TavrelinCellGrid 48' <<<"$msaa" || fail "the shot cell's new name is not announced"
 grep -qx "control Edit 0 [0-9]* [^|]*|Остават:|$((25 - hits))" <<<"$msaa" || fail "MSAA reads the counters as: $(grep '^control Edit 0' <<<"$msaa")"
 grep -qx 'control Edit 0 [0-9]* [^|]*|Опита:|1' <<<"$msaa" || fail "MSAA reads the counters as: $(grep '^control Edit 0' <<<"$msaa")"
 

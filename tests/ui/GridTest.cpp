@@ -1,7 +1,5 @@
 // The 14 x 14 grid that start-up builds from the template cell.
 
-#include <QMouseEvent>
-
 #include "WidgetTestSupport.h"
 
 namespace tavrelin::testing {
@@ -93,37 +91,6 @@ private slots:
                                           {qRgb(0, 0, 255), QStringLiteral("няма кораб")}};
         QCOMPARE(cell->text(QAccessible::Name),
                  QStringLiteral("колона 4, ред 6, ") + answers.value(shown->CellColour(47).rgb()));
-    }
-
-    void quickClicksOnNeighbouringCellsAreTwoShots()
-    {
-        // What the toolkit delivers for two clicks close in time and place: a click on the last
-        // pixel row of cell 60, then a double-click on the first pixel row of cell 61 below it.
-        ui::CellGrid* grid = shown->Grid();
-        const QPoint lastRow = grid->CellRect(60).bottomLeft() + QPoint(10, 0);
-        const QPoint firstRow = lastRow + QPoint(0, 1);
-        const int attempts = shown->window->game().Attempts;
-        QTest::mousePress(grid, Qt::LeftButton, Qt::NoModifier, lastRow);
-        QTest::mouseRelease(grid, Qt::LeftButton, Qt::NoModifier, lastRow);
-        QMouseEvent doubleClick(QEvent::MouseButtonDblClick, firstRow, grid->mapToGlobal(firstRow), Qt::LeftButton,
-                                Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(grid, &doubleClick);
-        QTest::mouseRelease(grid, Qt::LeftButton, Qt::NoModifier, firstRow);
-        QCOMPARE(shown->window->game().Attempts, attempts + 2);
-        QVERIFY(shown->CellColour(60) != QColor(255, 255, 255));
-        QVERIFY(shown->CellColour(61) != QColor(255, 255, 255));
-    }
-
-    void startUpSeedsOnceAndDealsAGame()
-    {
-        QCOMPARE(shown->random.seedings, 1);
-        int shipCells = 0;
-        for (const auto& row : shown->window->game().Board) {
-            for (const CellCode code : row) {
-                shipCells += code == CELL_SHIP ? 1 : 0;
-            }
-        }
-        QCOMPARE(shipCells, FLEET_CELLS);
     }
 };
 

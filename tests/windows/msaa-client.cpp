@@ -103,22 +103,7 @@ int wmain(int argc, wchar_t** argv)
         std::puts("no window");
         return 1;
     }
-    // The grid is the larger of the two painted windows; the other is the switch.
-    std::vector<HWND> children;
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        children.push_back(child);
-    }
-    HWND grid = nullptr;
-    LONG gridArea = 0;
-    for (HWND child : children) {
-        RECT place;
-        GetWindowRect(child, &place);
-        const LONG area = (place.right - place.left) * (place.bottom - place.top);
-        if (ClassOf(child) == "TavrelinPaintedLabels" && area > gridArea) {
-            grid = child;
-            gridArea = area;
-        }
-    }
+    HWND grid = FindWindowExW(window, nullptr, L"TavrelinCellGrid", nullptr);
     IAccessible* table = ObjectOf(grid);
     if (table == nullptr) {
         std::puts("no object for the grid");
@@ -161,7 +146,7 @@ int wmain(int argc, wchar_t** argv)
     }
     table->Release();
 
-    for (HWND child : children) {
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         IAccessible* object = child != grid ? ObjectOf(child) : nullptr;
         if (object == nullptr) {
             continue;

@@ -1,7 +1,5 @@
 #include "CellGrid.h"
 
-#include <utility>
-
 #include <qdrawutil.h>
 #include <QAccessible>
 #include <QMouseEvent>
@@ -9,35 +7,28 @@
 #include <QStyle>
 
 #include "CellGridAccessible.h"
+#include "QtSupport.h"
+#include "WindowBehaviour.h"
 
 namespace tavrelin::ui {
 
-CellGrid::CellGrid(Qt::Alignment alignment, QWidget* parent) : QWidget(parent), alignment_(alignment)
+CellGrid::CellGrid(design::WindowBehaviour& behaviour, Qt::Alignment alignment, QWidget* parent)
+    : QWidget(parent), behaviour_(behaviour), alignment_(alignment)
 {
     QAccessible::installFactory(CellGridAccessible::Factory);
     // Every pixel of the grid belongs to a cell, which paints it whole.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void CellGrid::SetCells(const std::vector<QRect>& places)
+void CellGrid::LayOut()
 {
-    QRect covered;
-    for (const QRect& place : places) {
-        covered |= place;
-    }
-    setGeometry(covered);
-    places_.clear();
-    for (const QRect& place : places) {
-        places_.push_back(place.translated(-covered.topLeft()));
-    }
-    faces_.assign(places_.size(), CellFace{});
+    setGeometry(PixelsToQRect(design::GridPlace(design::DESIGN_DPI)));
     update();
 }
 
-void CellGrid::SetFace(int Index, const CellFace& face)
+void CellGrid::ShowCell(int Index)
 {
-    faces_[Index] = face;
-    update(places_[Index]);
+    update(CellRect(Index));
     if (QAccessible::isActive()) {
         QAccessibleEvent renamed(this, QAccessible::NameChanged);
         renamed.setChild(Index);
@@ -47,17 +38,27 @@ void CellGrid::SetFace(int Index, const CellFace& face)
 
 void CellGrid::Click(int Index)
 {
-    emit clicked(Index);
+    behaviour_.Label3_Click(Index);
 }
 
-int CellGrid::CellAt(QPoint point) const
+int CellGrid::CellCount() const
 {
-    for (int n = 0; n < CellCount(); ++n) {
-        if (places_[n].contains(point)) {
-            return n;
-        }
-    }
-    return NO_CELL;
+    return CELL_COUNT;
+}
+
+const CellFace& CellGrid::Face(int Index) const
+{
+    return behaviour_.Face(Index);
+}
+
+QRect CellGrid::CellRect(int Index) const
+{
+    return PixelsToQRect(design::CellPlace(Index, design::DESIGN_DPI));
+}
+
+std::optional<int> CellGrid::CellAt(QPoint point) const
+{
+    return design::CellAt(point.x(), point.y(), design::DESIGN_DPI);
 }
 
 void CellGrid::paintEvent(QPaintEvent* event)
@@ -68,14 +69,14 @@ void CellGrid::paintEvent(QPaintEvent* event)
     // A caption stands half the width of an "x" below the border, as in a bordered label.
     const int captionTop = BORDER + fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2;
     for (int n = 0; n < CellCount(); ++n) {
-        const QRect place = places_[n];
+        const QRect place = CellRect(n);
         if (!event->region().intersects(place)) {
             continue;
         }
-        const CellFace& face = faces_[n];
+        const CellFace& face = Face(n);
         painter.save();
         painter.setClipRect(place);
-        painter.fillRect(place, QColor(face.BackColor.Red, face.BackColor.Green, face.BackColor.Blue));
+        painter.fillRect(place, ToQColor(face.BackColor));
         qDrawPlainRect(&painter, place, colours.color(QPalette::WindowText), BORDER);
         if (!face.Caption.empty()) {
             style()->drawItemText(&painter, place.adjusted(BORDER, captionTop, -BORDER, -BORDER),
@@ -89,25 +90,22 @@ void CellGrid::paintEvent(QPaintEvent* event)
 
 void CellGrid::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
+    const std::optional<int> cell = CellAt(event->position().toPoint());
+    if (event->button() != Qt::LeftButton || !cell.has_value()) {
         event->ignore();
         return;
     }
-    pressed_ = CellAt(event->position().toPoint());
-    clicked_ = NO_CELL;
+    behaviour_.Press(design::Label::Cell(*cell));
 }
 
 void CellGrid::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
+    const std::optional<int> cell = CellAt(event->position().toPoint());
+    if (event->button() != Qt::LeftButton || !cell.has_value()) {
         event->ignore();
         return;
     }
-    // The second press on the cell just clicked ends a double-click, which was that one click;
-    // on any other cell it is a press of its own.
-    const int cell = CellAt(event->position().toPoint());
-    pressed_ = cell == clicked_ ? NO_CELL : cell;
-    clicked_ = NO_CELL;
+    behaviour_.DoublePress(design::Label::Cell(*cell));
 }
 
 void CellGrid::mouseReleaseEvent(QMouseEvent* event)
@@ -115,11 +113,8 @@ void CellGrid::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton) {
         return;
     }
-    const int pressed = std::exchange(pressed_, NO_CELL);
-    if (pressed != NO_CELL && CellAt(event->position().toPoint()) == pressed) {
-        clicked_ = pressed;
-        Click(pressed);
-    }
+    const std::optional<int> cell = CellAt(event->position().toPoint());
+    behaviour_.Release(cell.has_value() ? std::optional(design::Label::Cell(*cell)) : std::nullopt);
 }
 
 }  // namespace tavrelin::ui

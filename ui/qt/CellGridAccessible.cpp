@@ -136,7 +136,7 @@ int CellGridAccessible::indexOfChild(const QAccessibleInterface* child) const
 
 QAccessibleInterface* CellGridAccessible::childAt(int x, int y) const
 {
-    return child(Grid()->CellAt(Grid()->mapFromGlobal(QPoint(x, y))));
+    return child(Grid()->CellAt(Grid()->mapFromGlobal(QPoint(x, y))).value_or(-1));
 }
 
 QAccessibleInterface* CellGridAccessible::cellAt(int row, int column) const

@@ -2,18 +2,31 @@
 
 #include <QMouseEvent>
 
+#include "WindowBehaviour.h"
+
 namespace tavrelin::ui {
+
+ClickLabel::ClickLabel(design::WindowBehaviour& behaviour, design::Label label, QWidget* parent)
+    : QLabel(parent), behaviour_(behaviour), label_(label)
+{
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)
 {
-    event->setAccepted(event->button() == Qt::LeftButton);
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    behaviour_.Press(label_);
 }
 
 void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    const bool left = event->button() == Qt::LeftButton;
-    inDoubleClick_ = left;
-    event->setAccepted(left);
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    behaviour_.DoublePress(label_);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
@@ -21,13 +34,7 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton) {
         return;
     }
-    if (inDoubleClick_) {
-        inDoubleClick_ = false;
-        return;
-    }
-    if (rect().contains(event->position().toPoint())) {
-        emit clicked();
-    }
+    behaviour_.Release(rect().contains(event->position().toPoint()) ? std::optional(label_) : std::nullopt);
 }
 
 }  // namespace tavrelin::ui

@@ -2,18 +2,22 @@
 
 #include <QLabel>
 
+#include "ClickRule.h"
+
+namespace tavrelin::design {
+class WindowBehaviour;
+}  // namespace tavrelin::design
+
 namespace tavrelin::ui {
 
-// A label that reports a click: the left button pressed and released over it. A double-click is
-// one click; its second press and release report nothing more.
+// A label whose presses and releases of the left button go to the window's behaviour, which makes
+// clicks of them: the hidden switch.
 class ClickLabel : public QLabel {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
-
-signals:
-    void clicked();
+    // The label stands for this one of the behaviour's labels.
+    ClickLabel(design::WindowBehaviour& behaviour, design::Label label, QWidget* parent);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -21,8 +25,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    // Set by the second press of a double-click, so that its release is not a click.
-    bool inDoubleClick_ = false;
+    design::WindowBehaviour& behaviour_;
+    design::Label label_;
 };
 
 }  // namespace tavrelin::ui

@@ -8,13 +8,12 @@
 #include <QScreen>
 #include <QStyleFactory>
 
-#include <vector>
-
 #include "CellGrid.h"
 #include "ClickLabel.h"
 #include "DecodedImages.h"
 #include "PictureBox.h"
 #include "PushButton.h"
+#include "QtSupport.h"
 #include "RulesText.h"
 #include "ScreenReader.h"
 #include "SteadyStyle.h"
@@ -24,39 +23,6 @@
 namespace tavrelin::ui {
 
 namespace {
-
-QRect ToQRect(design::Rect twips)
-{
-    const design::Rect pixels = design::ToPixels(twips);
-    return QRect(pixels.Left, pixels.Top, pixels.Width, pixels.Height);
-}
-
-QColor ToQColor(Colour colour)
-{
-    return QColor(colour.Red, colour.Green, colour.Blue);
-}
-
-// A caption stands at the top of its label, left or centred across it.
-Qt::Alignment ToQtAlignment(design::Alignment alignment)
-{
-    return Qt::AlignTop | (alignment == design::Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft);
-}
-
-// Gives a widget a background colour of its own, the same whether it is enabled or not.
-void SetBackground(QWidget* widget, QPalette::ColorRole role, Colour colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::All, role, ToQColor(colour));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(role == QPalette::Window);
-}
-
-// A decoded image of the program's own, read where it lies.
-QImage ToQImage(const assets::DecodedImage& image, QImage::Format format)
-{
-    return {reinterpret_cast<const uchar*>(image.Pixels), image.Width, image.Height,
-            image.Width * static_cast<qsizetype>(sizeof *image.Pixels), format};
-}
 
 QString ObjectName(const char* control, int index)
 {
@@ -88,11 +54,10 @@ QFont MainWindow::DesignFont()
 MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      random_(random),
-      game_(random)
+      behaviour_(random, *this)
 {
     CreateControls();
-    Form_Load();
+    behaviour_.Form_Load();
     CentreOnScreen();
 }
 
@@ -110,9 +75,8 @@ void MainWindow::CreateControls()
     Label1->setAlignment(ToQtAlignment(design::LABEL1_ALIGNMENT));
     SetBackground(Label1, QPalette::Window, design::ORANGE);
 
-    Label3 = new CellGrid(ToQtAlignment(design::LABEL3_ALIGNMENT), this);
+    Label3 = new CellGrid(behaviour_, ToQtAlignment(design::LABEL3_ALIGNMENT), this);
     Label3->setObjectName(QStringLiteral("Label3"));
-    connect(Label3, &CellGrid::clicked, this, [this](int Index) { Label3_Click(Index); });
 
     Picture1 = new PictureBox(ToQImage(assets::WARSHIPS, QImage::Format_RGB32), this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -166,13 +130,12 @@ void MainWindow::CreateControls()
                                            "QPushButton:focus { border: 2px solid #000000; }"
                                            "QPushButton:pressed { border: 2px inset %1; }")
                                 .arg(ToQColor(design::SIGNAL_RED).name()));
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(design::COMMAND1_INDEX); });
+    connect(Command1, &QPushButton::clicked, this, [this] { behaviour_.Command1_Click(design::COMMAND1_INDEX); });
 
-    Label4 = new ClickLabel(this);
+    Label4 = new ClickLabel(behaviour_, design::Label::Switch(), this);
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setGeometry(ToQRect(design::LABEL4));
     SetBackground(Label4, QPalette::Window, design::LAVENDER);
-    connect(Label4, &ClickLabel::clicked, this, [this] { Label4_Click(); });
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(ObjectName("Text1", 0));
@@ -206,25 +169,6 @@ void MainWindow::CreateControls()
     focusStop(design::TAB_ORDER.front())->setFocus();
 }
 
-void MainWindow::Form_Load()
-{
-    random_.SeedFromClock();
-
-    // The grid is one widget over all the cells; each cell's place is the template's, moved by
-    // whole cells.
-    const design::Rect Template = design::ToPixels(design::LABEL3_TEMPLATE);
-    std::vector<QRect> cells;
-    cells.reserve(CELL_COUNT);
-    for (int n = 0; n < CELL_COUNT; ++n) {
-        const design::Rect place = design::GridCell(Template, n);
-        cells.emplace_back(place.Left, place.Top, place.Width, place.Height);
-    }
-    Label3->SetCells(cells);
-
-    game_.NewGame();
-    ShowGame();
-}
-
 void MainWindow::CentreOnScreen()
 {
     const QScreen* screen = this->screen();
@@ -239,35 +183,20 @@ void MainWindow::CentreOnScreen()
     setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), size()));
 }
 
-void MainWindow::Label3_Click(int Index)
+bool MainWindow::LayOutGrid()
 {
-    game_.Label3_Click(Index);
-    ShowGame();
+    Label3->LayOut();
+    return true;
 }
 
-void MainWindow::Label4_Click()
+void MainWindow::ShowCell(int Index)
 {
-    game_.Label4_Click();
-    ShowGame();
+    Label3->ShowCell(Index);
 }
 
-void MainWindow::Command1_Click(int Index)
+void MainWindow::ShowCounter(int i, const std::string& text)
 {
-    game_.Command1_Click(Index);
-    ShowGame();
-}
-
-void MainWindow::ShowGame()
-{
-    const design::ShownGame::Changes changes = shown_.Update(game_);
-    for (const int n : changes.Cells) {
-        Label3->SetFace(n, shown_.Face(n));
-    }
-    for (int i = 0; i < 2; ++i) {
-        if (changes.Counters[i]) {
-            Text2[i]->setText(QString::fromStdString(shown_.Text(i)));
-        }
-    }
+    Text2[i]->setText(QString::fromStdString(text));
 }
 
 }  // namespace tavrelin::ui

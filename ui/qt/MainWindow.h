@@ -4,8 +4,8 @@
 
 #include <QWidget>
 
-#include "Game.h"
-#include "ShownGame.h"
+#include "WindowBehaviour.h"
+#include "WindowView.h"
 
 class QGroupBox;
 class QLabel;
@@ -19,36 +19,30 @@ class CellGrid;
 class ClickLabel;
 class PictureBox;
 
-// The game's one window on Qt. It turns the window's design into widgets, builds the grid of
-// cells at start-up, hands every event to the game and shows what the game says each cell and
-// counter shows. The rules of the game all live in Game.
-class MainWindow : public QWidget {
+// The game's one window on Qt. It turns the window's design into widgets, hands every input to the
+// window's behaviour, and draws what the behaviour tells it to.
+class MainWindow : public QWidget, private design::WindowView {
     Q_OBJECT
 
 public:
-    // Builds the window and runs its start-up; the generator is seeded here, once per run.
+    // Builds the window and runs its start-up; the generator is seeded there, once per run.
     explicit MainWindow(RandomSource& random, QWidget* parent = nullptr);
 
-    const Game& game() const { return game_; }
+    const Game& game() const { return behaviour_.game(); }
 
     // The window's font, every property set, so that nothing comes from the desktop's default font.
     static QFont DesignFont();
 
 private:
     void CreateControls();
-    // Start-up: seed the generator, turn the template cell into the 14 x 14 grid, deal the first game.
-    void Form_Load();
     // Places the whole window, frame included, in the middle of the screen before it is first shown.
     void CentreOnScreen();
-    void Label3_Click(int Index);
-    void Label4_Click();
-    void Command1_Click(int Index);
-    // Brings every cell and both counters in line with the game, touching only what changed.
-    void ShowGame();
 
-    RandomSource& random_;
-    Game game_;
-    design::ShownGame shown_;
+    bool LayOutGrid() override;
+    void ShowCell(int Index) override;
+    void ShowCounter(int i, const std::string& text) override;
+
+    design::WindowBehaviour behaviour_;
 
     QLabel* Label1 = nullptr;
     CellGrid* Label3 = nullptr;

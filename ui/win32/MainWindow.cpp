@@ -1,11 +1,8 @@
 #include "MainWindow.h"
 
 #include <algorithm>
-#include <utility>
-#include <vector>
 
 #include "RulesText.h"
-#include "ScreenReader.h"
 
 namespace tavrelin::ui {
 
@@ -22,96 +19,12 @@ constexpr int COMMAND1_ID = 101;
 // maximise box.
 constexpr DWORD WINDOW_STYLE = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
-// Puts a procedure in front of a control's own, which is kept in the control's user data; false if
-// Windows refused.
-bool Subclass(HWND control, WNDPROC proc)
-{
-    const LONG_PTR own = GetWindowLongPtrW(control, GWLP_WNDPROC);
-    SetWindowLongPtrW(control, GWLP_USERDATA, own);
-    return own != 0 && SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)) != 0;
-}
-
-// Hands a message on to the control's own procedure; the last message of the control gives that
-// procedure its place back.
-LRESULT CallOwnProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    const auto own = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_USERDATA));
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
-    }
-    return CallWindowProcW(own, control, message, wParam, lParam);
-}
-
-// A control's WM_GETOBJECT for its client area, asked of the window, which knows the control's name:
-// wParam is the control and lParam the question's flags.
-constexpr UINT WM_CONTROL_OBJECT = WM_APP;
-
-// The window's answer for a control, or 0 to leave the question to the control's own procedure.
-LRESULT AskWindowForObject(HWND control, WPARAM flags, LPARAM objectId)
-{
-    if (static_cast<LONG>(objectId) != OBJID_CLIENT) {
-        return 0;
-    }
-    return SendMessageW(GetParent(control), WM_CONTROL_OBJECT, reinterpret_cast<WPARAM>(control),
-                        static_cast<LPARAM>(flags));
-}
-
-// A counter only shows: the mouse passes through it to what lies behind, and the focus handed to
-// it moves on to the next control that takes the focus.
-LRESULT CALLBACK CounterProc(HWND counter, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_NCHITTEST: return HTTRANSPARENT;
-    case WM_SETFOCUS: SetFocus(GetNextDlgTabItem(GetParent(counter), counter, FALSE)); return 0;
-    case WM_GETOBJECT:
-        if (const LRESULT answer = AskWindowForObject(counter, wParam, lParam); answer != 0) {
-            return answer;
-        }
-        return CallOwnProc(counter, message, wParam, lParam);
-    default: return CallOwnProc(counter, message, wParam, lParam);
-    }
-}
-
-// Escape in the rules box does nothing; a multi-line text box of a dialog would close it. Tab into
-// the box keeps its caret and scroll position: the dialog manager selects all of a text box's text
-// only when the box asks for it.
-LRESULT CALLBACK RulesBoxProc(HWND rulesBox, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE) {
-        return 0;
-    }
-    if (message == WM_GETDLGCODE) {
-        return CallOwnProc(rulesBox, message, wParam, lParam) & ~DLGC_HASSETSEL;
-    }
-    if (message == WM_GETOBJECT) {
-        if (const LRESULT answer = AskWindowForObject(rulesBox, wParam, lParam); answer != 0) {
-            return answer;
-        }
-    }
-    return CallOwnProc(rulesBox, message, wParam, lParam);
-}
-
-// Every press of "Чисти" is a press: the second of a double-click too, which a drawn button would
-// otherwise only report as a double-click.
-LRESULT CALLBACK Command1Proc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return CallOwnProc(button, message == WM_LBUTTONDBLCLK ? WM_LBUTTONDOWN : message, wParam, lParam);
-}
-
 }  // namespace
 
-MainWindow::MainWindow(RandomSource& random)
-    : random_(random),
-      game_(random),
-      Label3(true, design::LABEL3_ALIGNMENT, true, [this](int Index) { Label3_Click(Index); }),
-      // The switch has no caption to align.
-      Label4(false, design::Alignment::Left, false, [this](int /*Index*/) { Label4_Click(); })
-{
-}
+MainWindow::MainWindow(RandomSource& random) : behaviour_(random, *this) {}
 
 bool MainWindow::Create(HINSTANCE instance, int showCommand)
 {
-    instance_ = instance;
     dpi_ = DisplayDpi();
     font_ = CreateDesignFont(dpi_);
     if (font_ == nullptr) {
@@ -128,8 +41,8 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand)
     windowClass.hIconSm = static_cast<HICON>(LoadImageW(
         instance, ICON_RESOURCE, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     windowClass.lpszClassName = CLASS_NAME;
-    if (RegisterClassExW(&windowClass) == 0 || !PaintedLabels::RegisterWindowClass(instance) ||
-        !PictureBox::RegisterWindowClass(instance)) {
+    if (RegisterClassExW(&windowClass) == 0 || !CellGrid::RegisterWindowClass(instance) ||
+        !ClickLabel::RegisterWindowClass(instance) || !PictureBox::RegisterWindowClass(instance)) {
         return false;
     }
 
@@ -141,7 +54,7 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand)
     }
     // All of it happens while the window is hidden, so it first appears whole and in its place.
     PlaceWindow();
-    if (!CreateControls() || !Form_Load()) {
+    if (!CreateControls() || !behaviour_.Form_Load()) {
         DestroyWindow(window_);
         return false;
     }
@@ -192,36 +105,19 @@ void MainWindow::PlaceWindow()
     SetWindowPos(window_, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-HWND MainWindow::CreateControl(DWORD exStyle, const wchar_t* className, const std::wstring& text, DWORD style,
-                               design::Rect twips, int id)
-{
-    const RECT place = ToRECT(twips, dpi_);
-    // Every control is a group of its own, so the arrow keys never move the focus between them.
-    HWND control =
-        CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_GROUP | style,
-                        place.left, place.top, place.right - place.left, place.bottom - place.top, window_,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-    if (control != nullptr) {
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    }
-    return control;
-}
-
 // The order of creation is both the order of Tab and the stacking, first on top: the three
 // controls that take the focus come first, in the order of Tab, so the rules box also covers the
-// switch; then each counter before its caption, and the frame under both.
+// switch; then each counter before its caption, and the frame under both. The grid comes at
+// start-up.
 bool MainWindow::CreateControls()
 {
+    HFONT font = font_.get();
     for (const design::FocusStop stop : design::TAB_ORDER) {
         switch (stop) {
         case design::FocusStop::Text1:
-            // The rules come once the box has the window's font, so they are laid out once, in it.
-            Text1 = CreateControl(WS_EX_CLIENTEDGE, L"EDIT", L"", ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_TABSTOP,
-                                  design::TEXT1);
-            if (Text1 == nullptr || !Subclass(Text1, RulesBoxProc)) {
+            if (!Text1.Create(window_, ToRECT(design::TEXT1, dpi_), font, Widen(design::RULES_TEXT))) {
                 return false;
             }
-            SetWindowTextW(Text1, Widen(design::RULES_TEXT).c_str());
             break;
         case design::FocusStop::Picture1:
             if (!Picture1.Create(window_, ToRECT(design::PICTURE1, dpi_), PICTURE_RESOURCE)) {
@@ -229,165 +125,76 @@ bool MainWindow::CreateControls()
             }
             break;
         case design::FocusStop::Command1:
-            Command1 = CreateControl(0, L"BUTTON", Widen(design::COMMAND1_CAPTION), BS_OWNERDRAW | WS_TABSTOP,
-                                     design::COMMAND1, COMMAND1_ID);
-            if (Command1 == nullptr || !Subclass(Command1, Command1Proc)) {
+            if (!Command1.Create(window_, Widen(design::COMMAND1_CAPTION), ToRECT(design::COMMAND1, dpi_), font,
+                                 design::SIGNAL_RED, COMMAND1_ID)) {
                 return false;
             }
             break;
         }
     }
 
-    const RECT label4 = ToRECT(design::LABEL4, dpi_);
-    if (!Label4.Create(window_, label4, {RECT{0, 0, label4.right - label4.left, label4.bottom - label4.top}},
-                       font_.get(), {design::LAVENDER, ""})) {
+    if (!Label4.Create(window_, ToRECT(design::LABEL4, dpi_), design::LAVENDER)) {
         return false;
     }
-    Label1 = CreateControl(0, L"STATIC", Widen(design::LABEL1_CAPTION),
-                           ToAlignmentFlags(design::LABEL1_ALIGNMENT).Static, design::LABEL1);
+    Label1 = CreateControl(window_, 0, L"STATIC", Widen(design::LABEL1_CAPTION),
+                           ToAlignmentFlags(design::LABEL1_ALIGNMENT).Static, ToRECT(design::LABEL1, dpi_), font);
     if (Label1 == nullptr) {
         return false;
     }
-
     for (int i = 0; i < 2; ++i) {
-        Text2[i] = CreateControl(WS_EX_CLIENTEDGE, L"EDIT", L"", ES_CENTER | ES_READONLY,
-                                 design::OnClientArea(design::FRAME1, design::TEXT2[i]));
-        if (Text2[i] == nullptr || !Subclass(Text2[i], CounterProc)) {
+        if (!Text2[i].Create(window_, ToRECT(design::OnClientArea(design::FRAME1, design::TEXT2[i]), dpi_), font,
+                             Widen(design::LABEL2_CAPTIONS[i]))) {
             return false;
         }
     }
     for (int i = 0; i < 2; ++i) {
-        Label2[i] = CreateControl(0, L"STATIC", Widen(design::LABEL2_CAPTIONS[i]),
+        Label2[i] = CreateControl(window_, 0, L"STATIC", Widen(design::LABEL2_CAPTIONS[i]),
                                   ToAlignmentFlags(design::LABEL2_ALIGNMENT[i]).Static,
-                                  design::OnClientArea(design::FRAME1, design::LABEL2[i]));
+                                  ToRECT(design::OnClientArea(design::FRAME1, design::LABEL2[i]), dpi_), font);
         if (Label2[i] == nullptr) {
             return false;
         }
     }
-    Frame1 = CreateControl(0, L"BUTTON", Widen(design::FRAME1_CAPTION), BS_GROUPBOX, design::FRAME1);
+    Frame1 = CreateControl(window_, 0, L"BUTTON", Widen(design::FRAME1_CAPTION), BS_GROUPBOX,
+                           ToRECT(design::FRAME1, dpi_), font);
     return Frame1 != nullptr;
 }
 
 HWND MainWindow::FocusStopControl(design::FocusStop stop) const
 {
     switch (stop) {
-    case design::FocusStop::Text1: return Text1;
+    case design::FocusStop::Text1: return Text1.Window();
     case design::FocusStop::Picture1: return Picture1.Window();
-    case design::FocusStop::Command1: return Command1;
+    case design::FocusStop::Command1: return Command1.Window();
     }
     return nullptr;
 }
 
-bool MainWindow::Form_Load()
+bool MainWindow::LayOutGrid()
 {
-    random_.SeedFromClock();
-
-    // The grid is one window over all the cells; each cell's place is the template's, moved by
-    // whole cells, and given from the grid's corner.
-    const RECT first = ToRECT(design::LABEL3_TEMPLATE, dpi_);
-    const RECT last = ToRECT(design::GridCell(design::LABEL3_TEMPLATE, CELL_COUNT - 1), dpi_);
-    std::vector<RECT> cells;
-    for (int n = 0; n < CELL_COUNT; ++n) {
-        RECT cell = ToRECT(design::GridCell(design::LABEL3_TEMPLATE, n), dpi_);
-        OffsetRect(&cell, -first.left, -first.top);
-        cells.push_back(cell);
-    }
-    if (!Label3.Create(window_, {first.left, first.top, last.right, last.bottom}, std::move(cells), font_.get(),
-                       CellFace{})) {
-        return false;
-    }
-
-    game_.NewGame();
-    ShowGame();
-    return true;
+    return Label3.Create(window_, dpi_, font_.get());
 }
 
-void MainWindow::Label3_Click(int Index)
+void MainWindow::ShowCell(int Index)
 {
-    game_.Label3_Click(Index);
-    ShowGame();
+    Label3.ShowCell(Index);
 }
 
-void MainWindow::Label4_Click()
+void MainWindow::ShowCounter(int i, const std::string& text)
 {
-    game_.Label4_Click();
-    ShowGame();
-}
-
-void MainWindow::Command1_Click(int Index)
-{
-    game_.Command1_Click(Index);
-    ShowGame();
-}
-
-void MainWindow::ShowGame()
-{
-    const design::ShownGame::Changes changes = shown_.Update(game_);
-    for (const int n : changes.Cells) {
-        Label3.SetFace(n, shown_.Face(n));
-    }
-    for (int i = 0; i < 2; ++i) {
-        if (changes.Counters[i]) {
-            SetWindowTextW(Text2[i], Widen(shown_.Text(i)).c_str());
-        }
-    }
-}
-
-void MainWindow::DrawCommand1(const DRAWITEMSTRUCT& item) const
-{
-    HDC dc = item.hDC;
-    RECT face = item.rcItem;
-    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    const bool focused = (item.itemState & ODS_FOCUS) != 0;
-    // The dotted mark shows only while the window shows focus marks, which it may leave until the
-    // keyboard is first used.
-    const bool marked = focused && (item.itemState & ODS_NOFOCUSRECT) == 0;
-    const int saved = SaveDC(dc);
-
-    SetDCBrushColor(dc, ToCOLORREF(design::SIGNAL_RED));
-    FillRect(dc, &face, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    if (focused) {
-        // A dark frame round the button while it has the focus.
-        FrameRect(dc, &face, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        InflateRect(&face, -1, -1);
-    }
-    DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
-    if (pressed) {
-        OffsetRect(&face, 1, 1);
-    }
-    SelectObject(dc, font_.get());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    std::wstring caption = Widen(design::COMMAND1_CAPTION);
-    DrawTextW(dc, caption.data(), static_cast<int>(caption.size()), &face,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    if (marked) {
-        InflateRect(&face, -2, -2);
-        DrawFocusRect(dc, &face);
-    }
-    RestoreDC(dc, saved);
-}
-
-std::wstring MainWindow::ControlName(HWND control) const
-{
-    for (int i = 0; i < 2; ++i) {
-        if (control == Text2[i]) {
-            return Widen(design::LABEL2_CAPTIONS[i]);
-        }
-    }
-    return Widen(design::TEXT1_NAME);
+    SetWindowTextW(Text2[i].Window(), Widen(text).c_str());
 }
 
 LRESULT MainWindow::ColourControl(HWND control, HDC dc) const
 {
-    if (control == Text1) {
+    if (control == Text1.Window()) {
         // The rules box keeps the system's colours of a text box.
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     }
     for (int i = 0; i < 2; ++i) {
-        if (control == Text2[i]) {
+        if (control == Text2[i].Window()) {
             return ControlBackground(dc, ToCOLORREF(design::TEXT2_COLOURS[i]));
         }
     }
@@ -427,14 +234,14 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_DRAWITEM:
         // "Чисти" is the one control the window draws itself.
         if (wParam == COMMAND1_ID) {
-            DrawCommand1(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            Command1.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
         }
         break;
     case WM_COMMAND:
         // A click, Space, or Enter while "Чисти" has the focus.
         if (LOWORD(wParam) == COMMAND1_ID && HIWORD(wParam) == BN_CLICKED) {
-            Command1_Click(design::COMMAND1_INDEX);
+            behaviour_.Command1_Click(design::COMMAND1_INDEX);
             return 0;
         }
         // Escape, which the dialog manager turns into IDCANCEL, does nothing.
@@ -466,7 +273,7 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         return 0;
     case DM_GETDEFID:
         // Enter presses "Чисти" only while it has the focus; elsewhere there is no default button.
-        if (GetFocus() == Command1) {
+        if (GetFocus() == Command1.Window()) {
             return MAKELRESULT(COMMAND1_ID, DC_HASDEFID);
         }
         return 0;
@@ -476,9 +283,6 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         SetFocus(focus_ != nullptr && IsChild(window, focus_) != FALSE ? focus_
                                                                        : FocusStopControl(design::TAB_ORDER.front()));
         return 0;
-    case WM_CONTROL_OBJECT:
-        return accessibility_.AnswerNamed(reinterpret_cast<HWND>(wParam), static_cast<WPARAM>(lParam), OBJID_CLIENT,
-                                          ControlName(reinterpret_cast<HWND>(wParam)));
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_NCDESTROY: window_ = nullptr; break;
     default: break;

@@ -4,18 +4,21 @@
 
 #include <array>
 
-#include "Game.h"
-#include "PaintedLabels.h"
+#include "Accessibility.h"
+#include "CellGrid.h"
+#include "ClickLabel.h"
 #include "PictureBox.h"
-#include "ShownGame.h"
+#include "PushButton.h"
+#include "StandardControls.h"
 #include "Win32Support.h"
+#include "WindowBehaviour.h"
+#include "WindowView.h"
 
 namespace tavrelin::ui {
 
-// The game's one window on the Win32 API. It turns the window's design into Windows controls,
-// builds the grid of cells at start-up, hands every event to the game and shows what the game says
-// each cell and counter shows. The rules of the game all live in Game.
-class MainWindow {
+// The game's one window on the Win32 API. It turns the window's design into Windows controls, hands
+// every input to the window's behaviour, and draws what the behaviour tells it to.
+class MainWindow : private design::WindowView {
 public:
     explicit MainWindow(RandomSource& random);
     // The window and the controls' handlers know this object by its address.
@@ -43,51 +46,35 @@ private:
     void PlaceWindow();
     // False if Windows could not make every control.
     bool CreateControls();
-    // A control of a Windows class at its place of the design, in the window's font; null if
-    // Windows could not make it.
-    HWND CreateControl(DWORD exStyle, const wchar_t* className, const std::wstring& text, DWORD style,
-                       design::Rect twips, int id = 0);
     // The control that stands for a stop of the order of Tab.
     HWND FocusStopControl(design::FocusStop stop) const;
-    // Start-up: seed the generator, build the 14 x 14 grid, deal the first game; false if Windows
-    // could not make the grid.
-    bool Form_Load();
-    void Label3_Click(int Index);
-    void Label4_Click();
-    void Command1_Click(int Index);
-    // Brings every cell and both counters in line with the game, touching only what changed.
-    void ShowGame();
-    // The face of "Чисти": red, raised or pressed in, its caption in the system's button-text colour,
-    // with a focus mark while it has the focus and the window shows focus marks.
-    void DrawCommand1(const DRAWITEMSTRUCT& item) const;
-    // What a screen reader calls a control that has no caption before it: each counter by its
-    // caption, the rules box by what it holds.
-    std::wstring ControlName(HWND control) const;
     // The colours of the controls that Windows draws itself.
     LRESULT ColourControl(HWND control, HDC dc) const;
 
-    RandomSource& random_;
-    Game game_;
-    design::ShownGame shown_;
+    bool LayOutGrid() override;
+    void ShowCell(int Index) override;
+    void ShowCounter(int i, const std::string& text) override;
 
-    HINSTANCE instance_ = nullptr;
+    design::WindowBehaviour behaviour_;
+
     HWND window_ = nullptr;
     int dpi_ = design::DESIGN_DPI;
     FontHandle font_;
+    // Lent to every control that a screen reader asks about.
     Accessibility accessibility_;
     // The control that last had the focus, as each message leaves it; given it back whenever the
     // window itself gets the focus. Null until a control has had it.
     HWND focus_ = nullptr;
 
     HWND Label1 = nullptr;
-    PaintedLabels Label3;
-    PictureBox Picture1;
+    CellGrid Label3{behaviour_, accessibility_};
+    PictureBox Picture1{accessibility_};
     HWND Frame1 = nullptr;
     std::array<HWND, 2> Label2{};
-    std::array<HWND, 2> Text2{};
-    HWND Command1 = nullptr;
-    HWND Text1 = nullptr;
-    PaintedLabels Label4;
+    std::array<Counter, 2> Text2{Counter{accessibility_}, Counter{accessibility_}};
+    PushButton Command1;
+    RulesBox Text1{accessibility_};
+    ClickLabel Label4{behaviour_, design::Label::Switch()};
 };
 
 }  // namespace tavrelin::ui

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "Accessible.h"
+#include "Accessibility.h"
 #include "Win32Support.h"
 
 namespace tavrelin::ui {
@@ -12,7 +12,8 @@ namespace tavrelin::ui {
 // click, and shows a focus mark while it has it and the window shows focus marks.
 class PictureBox {
 public:
-    PictureBox() = default;
+    // A screen reader's questions are answered with the main window's libraries.
+    explicit PictureBox(Accessibility& accessibility) : accessibility_(accessibility) {}
     // The window knows this object by its address.
     PictureBox(const PictureBox&) = delete;
     PictureBox(PictureBox&&) = delete;
@@ -36,8 +37,8 @@ public:
 private:
     void Paint(HWND window) const;
 
+    Accessibility& accessibility_;
     HWND window_ = nullptr;
-    Accessibility accessibility_;
     BitmapHandle picture_;
 };
 

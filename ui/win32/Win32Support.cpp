@@ -38,6 +38,51 @@ FontHandle CreateDesignFont(int dpi)
                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_ROMAN, face.c_str()));
 }
 
+HWND CreateControl(HWND parent, DWORD exStyle, const wchar_t* className, const std::wstring& text, DWORD style,
+                   const RECT& place, HFONT font, int id)
+{
+    HWND control =
+        CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_GROUP | style,
+                        place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+    if (control != nullptr) {
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    return control;
+}
+
+bool SubclassedControl::Create(HWND parent, DWORD exStyle, const wchar_t* className, const std::wstring& text,
+                               DWORD style, const RECT& place, HFONT font, int id)
+{
+    window_ = CreateControl(parent, exStyle, className, text, style, place, font, id);
+    if (window_ == nullptr) {
+        return false;
+    }
+    own_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window_, GWLP_WNDPROC));
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    return own_ != nullptr &&
+           SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassedControl::Procedure)) != 0;
+}
+
+LRESULT SubclassedControl::CallOwnProc(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return CallWindowProcW(own_, window_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK SubclassedControl::Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* object = reinterpret_cast<SubclassedControl*>(GetWindowLongPtrW(control, GWLP_USERDATA));
+    if (message == WM_NCDESTROY) {
+        // The control's last message gives Windows' own procedure its place back.
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(object->own_));
+        const LRESULT result = object->CallOwnProc(message, wParam, lParam);
+        object->window_ = nullptr;
+        return result;
+    }
+    return object->HandleMessage(message, wParam, lParam);
+}
+
 LRESULT ControlBackground(HDC dc, COLORREF background)
 {
     SetBkColor(dc, background);

@@ -10,8 +10,8 @@
 #include "CellFace.h"
 #include "WindowDesign.h"
 
-// What every window of the program's own classes shares: the design's units and colours in the
-// Windows API's terms, and the way a window reaches the object it belongs to.
+// What every window of the program shares: the design's units and colours in the Windows API's
+// terms, the making of Windows' own controls, and the way a window reaches the object it belongs to.
 namespace tavrelin::ui {
 
 // A place of the design, in twips, as pixels on a display of this many dots per inch.
@@ -57,6 +57,45 @@ constexpr AlignmentFlags ToAlignmentFlags(design::Alignment alignment)
     }
     return {SS_LEFT, DT_LEFT};
 }
+
+// A control of one of Windows' own classes at this place of its parent, in this font; null if
+// Windows could not make it. Every control is a group of its own, so the arrow keys never move the
+// focus between them.
+HWND CreateControl(HWND parent, DWORD exStyle, const wchar_t* className, const std::wstring& text, DWORD style,
+                   const RECT& place, HFONT font, int id = 0);
+
+// One of Windows' own controls with a procedure of ours in front of Windows' own: HandleMessage
+// sees every message first, and hands on what it leaves to Windows through CallOwnProc.
+class SubclassedControl {
+public:
+    // The control, or null before it is made and after it is gone.
+    HWND Window() const { return window_; }
+
+    // The window procedure's work for this control.
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
+protected:
+    SubclassedControl() = default;
+    // The control's procedure knows this object by its address.
+    SubclassedControl(const SubclassedControl&) = delete;
+    SubclassedControl(SubclassedControl&&) = delete;
+    SubclassedControl& operator=(const SubclassedControl&) = delete;
+    SubclassedControl& operator=(SubclassedControl&&) = delete;
+    ~SubclassedControl() = default;
+
+    // Makes the control as CreateControl does and puts HandleMessage in front of its procedure;
+    // false if Windows could not make it or refused the procedure.
+    bool Create(HWND parent, DWORD exStyle, const wchar_t* className, const std::wstring& text, DWORD style,
+                const RECT& place, HFONT font, int id = 0);
+    // Windows' own work for a message.
+    LRESULT CallOwnProc(UINT message, WPARAM wParam, LPARAM lParam) const;
+
+private:
+    static LRESULT CALLBACK Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND window_ = nullptr;
+    WNDPROC own_ = nullptr;
+};
 
 // The window procedure of a class whose every window belongs to an object of type T: creation
 // hands the object over as its creation parameter, and each message then goes to

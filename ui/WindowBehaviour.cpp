@@ -1,0 +1,74 @@
+#include "WindowBehaviour.h"
+
+namespace tavrelin::design {
+
+WindowBehaviour::WindowBehaviour(RandomSource& random, WindowView& window)
+    : random_(random), window_(window), game_(random)
+{
+}
+
+bool WindowBehaviour::Form_Load()
+{
+    random_.SeedFromClock();
+    if (!window_.LayOutGrid()) {
+        return false;
+    }
+    game_.NewGame();
+    ShowGame();
+    return true;
+}
+
+void WindowBehaviour::Press(Label label)
+{
+    clicks_.Press(label);
+}
+
+void WindowBehaviour::DoublePress(Label label)
+{
+    clicks_.DoublePress(label);
+}
+
+void WindowBehaviour::Release(std::optional<Label> under)
+{
+    const std::optional<Label> clicked = clicks_.Release(under);
+    if (!clicked.has_value()) {
+        return;
+    }
+    switch (clicked->Control) {
+    case Label::Array::Label3: Label3_Click(clicked->Index); break;
+    case Label::Array::Label4: Label4_Click(); break;
+    }
+}
+
+void WindowBehaviour::Label3_Click(int Index)
+{
+    game_.Label3_Click(Index);
+    ShowGame();
+}
+
+void WindowBehaviour::Label4_Click()
+{
+    game_.Label4_Click();
+    ShowGame();
+}
+
+void WindowBehaviour::Command1_Click(int Index)
+{
+    game_.Command1_Click(Index);
+    ShowGame();
+}
+
+void WindowBehaviour::ShowGame()
+{
+    const ShownGame::Changes changes = shown_.Update(game_);
+    for (const int n : changes.Cells) {
+        window_.ShowCell(n);
+    }
+    for (int i = 0; i < 2; ++i) {
+        if (changes.Counters[i]) {
+            window_.ShowCounter(i, shown_.Text(i));
+        }
+    }
+}
+
+}  // namespace tavrelin::design

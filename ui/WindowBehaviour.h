@@ -1,0 +1,55 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "ClickRule.h"
+#include "Game.h"
+#include "RandomSource.h"
+#include "ShownGame.h"
+#include "WindowView.h"
+
+namespace tavrelin::design {
+
+// How the game's window behaves, whichever toolkit draws it. It starts up in the designed order,
+// makes clicks of the mouse's presses and releases, answers each event with the game's procedures,
+// and then tells its window exactly what to redraw. A toolkit's window makes its controls from the
+// design, hands every input here, and draws what it is told.
+class WindowBehaviour {
+public:
+    // The window is told what to draw; the generator is seeded once, at start-up.
+    WindowBehaviour(RandomSource& random, WindowView& window);
+
+    // Start-up, before the window is first shown: seed the generator from the clock, have the
+    // window lay out its grid, deal the first game and show it. False if the window could not lay
+    // out its grid, and start-up ends there.
+    bool Form_Load();
+
+    // The left button on a label: a press, the second press of a double-click, and the release
+    // over a label or over none. A press and release that make a click deliver its event.
+    void Press(Label label);
+    void DoublePress(Label label);
+    void Release(std::optional<Label> under);
+
+    // The window's events, from a click, a key or a screen reader's action.
+    void Label3_Click(int Index);
+    void Label4_Click();
+    void Command1_Click(int Index);
+
+    // What the window shows now.
+    const CellFace& Face(int Index) const { return shown_.Face(Index); }
+    const std::string& CounterText(int i) const { return shown_.Text(i); }
+    const Game& game() const { return game_; }
+
+private:
+    // Brings the window in line with the game, drawing only what changed.
+    void ShowGame();
+
+    RandomSource& random_;
+    WindowView& window_;
+    Game game_;
+    ShownGame shown_;
+    ClickRule clicks_;
+};
+
+}  // namespace tavrelin::design

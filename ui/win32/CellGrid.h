@@ -1,0 +1,70 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "Accessibility.h"
+#include "CellFace.h"
+#include "WindowDesign.h"
+
+namespace tavrelin::design {
+class WindowBehaviour;
+}  // namespace tavrelin::design
+
+namespace tavrelin::ui {
+
+// The grid of cells, painted by one window: each cell is a label with a 1-pixel black border, its
+// background colour, and its caption at its top, as the window's behaviour says it shows. The
+// mouse's presses and releases on the cells go to the behaviour, which makes clicks of them.
+class CellGrid {
+public:
+    // A screen reader's questions are answered with the main window's libraries.
+    CellGrid(design::WindowBehaviour& behaviour, Accessibility& accessibility);
+    // The window knows this object by its address.
+    CellGrid(const CellGrid&) = delete;
+    CellGrid(CellGrid&&) = delete;
+    CellGrid& operator=(const CellGrid&) = delete;
+    CellGrid& operator=(CellGrid&&) = delete;
+    ~CellGrid() = default;
+
+    // False if Windows could not register the window class.
+    static bool RegisterWindowClass(HINSTANCE instance);
+
+    // Makes the window at the grid's place of the design on the parent, on a display of this many
+    // dots per inch, with captions in this font; false if Windows could not make it.
+    bool Create(HWND parent, int dpi, HFONT font);
+    // Cell Index shows a new face: repaints only that cell and tells a screen reader its new name.
+    void ShowCell(int Index);
+
+    // The grid's window, or null before it is made and after it is gone.
+    HWND Window() const { return window_; }
+    int CellCount() const;
+    const CellFace& Face(int Index) const;
+    // Where the cell stands on the grid's client area.
+    RECT CellRect(int Index) const;
+    // The cell under a point of the grid's client area, if any.
+    std::optional<int> CellAt(POINT point) const;
+    // A shot at the cell, taken on the window's own thread whichever thread asks; false if it
+    // cannot be sent there.
+    bool PostClick(int Index) const;
+
+    // The window procedure's work for this window.
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void Paint(HWND window) const;
+    // The release of the left button over this point.
+    void Release(POINT point);
+
+    // A click on the cell wParam, posted by a screen reader's action.
+    static constexpr UINT WM_CLICK_CELL = WM_APP;
+
+    design::WindowBehaviour& behaviour_;
+    Accessibility& accessibility_;
+    HWND window_ = nullptr;
+    int dpi_ = design::DESIGN_DPI;
+    HFONT font_ = nullptr;
+};
+
+}  // namespace tavrelin::ui

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <windows.h>
+
+#include "ClickRule.h"
+#include "WindowDesign.h"
+
+namespace tavrelin::design {
+class WindowBehaviour;
+}  // namespace tavrelin::design
+
+namespace tavrelin::ui {
+
+// A label with no caption, all of it one background colour, whose presses and releases of the left
+// button go to the window's behaviour, which makes clicks of them: the hidden switch. A screen
+// reader finds nothing in it.
+class ClickLabel {
+public:
+    // The label stands for this one of the behaviour's labels.
+    ClickLabel(design::WindowBehaviour& behaviour, design::Label label);
+    // The window knows this object by its address.
+    ClickLabel(const ClickLabel&) = delete;
+    ClickLabel(ClickLabel&&) = delete;
+    ClickLabel& operator=(const ClickLabel&) = delete;
+    ClickLabel& operator=(ClickLabel&&) = delete;
+    ~ClickLabel() = default;
+
+    // False if Windows could not register the window class.
+    static bool RegisterWindowClass(HINSTANCE instance);
+
+    // Makes the label at this place of the parent, in this colour; false if Windows could not.
+    bool Create(HWND parent, const RECT& place, Colour background);
+
+    // The window procedure's work for this window.
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void Paint(HWND window) const;
+
+    design::WindowBehaviour& behaviour_;
+    design::Label label_;
+    Colour background_;
+};
+
+}  // namespace tavrelin::ui

@@ -1,0 +1,64 @@
+#include "StandardControls.h"
+
+#include <utility>
+
+#include "ScreenReader.h"
+
+namespace tavrelin::ui {
+
+bool Counter::Create(HWND parent, const RECT& place, HFONT font, std::wstring name)
+{
+    name_ = std::move(name);
+    return SubclassedControl::Create(parent, WS_EX_CLIENTEDGE, L"EDIT", L"", ES_CENTER | ES_READONLY, place, font);
+}
+
+LRESULT Counter::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_NCHITTEST: return HTTRANSPARENT;
+    case WM_SETFOCUS: SetFocus(GetNextDlgTabItem(GetParent(Window()), Window(), FALSE)); return 0;
+    case WM_GETOBJECT:
+        if (const LRESULT answer = accessibility_.AnswerNamed(Window(), wParam, lParam, name_); answer != 0) {
+            return answer;
+        }
+        break;
+    default: break;
+    }
+    return CallOwnProc(message, wParam, lParam);
+}
+
+bool RulesBox::Create(HWND parent, const RECT& place, HFONT font, const std::wstring& text)
+{
+    if (!SubclassedControl::Create(parent, WS_EX_CLIENTEDGE, L"EDIT", L"",
+                                   ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_TABSTOP, place, font)) {
+        return false;
+    }
+    // The text comes once the box has its font, so it is laid out once, in it.
+    SetWindowTextW(Window(), text.c_str());
+    return true;
+}
+
+LRESULT RulesBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_KEYDOWN:
+    case WM_CHAR:
+        if (wParam == VK_ESCAPE) {
+            return 0;
+        }
+        break;
+    case WM_GETDLGCODE:
+        // The dialog manager selects all of a text box's text on Tab only when the box asks for it.
+        return CallOwnProc(message, wParam, lParam) & ~DLGC_HASSETSEL;
+    case WM_GETOBJECT:
+        if (const LRESULT answer = accessibility_.AnswerNamed(Window(), wParam, lParam, Widen(design::TEXT1_NAME));
+            answer != 0) {
+            return answer;
+        }
+        break;
+    default: break;
+    }
+    return CallOwnProc(message, wParam, lParam);
+}
+
+}  // namespace tavrelin::ui
