@@ -17,11 +17,7 @@ public:
     virtual void ShowCounter(int i, const std::string& text) = 0;
 
 protected:
-    WindowView() = default;
-    WindowView(const WindowView&) = default;
-    WindowView(WindowView&&) = default;
-    WindowView& operator=(const WindowView&) = default;
-    WindowView& operator=(WindowView&&) = default;
+    // The behaviour never owns its window.
     ~WindowView() = default;
 };
 

@@ -21,15 +21,8 @@ CellGrid::CellGrid(design::WindowBehaviour& behaviour, Accessibility& accessibil
 
 bool CellGrid::RegisterWindowClass(HINSTANCE instance)
 {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
     // Double-clicks arrive as their own message, so the second press of one can be told apart.
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = WindowProcOf<CellGrid>;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = CLASS_NAME;
-    return RegisterClassExW(&windowClass) != 0;
+    return ui::RegisterWindowClass<CellGrid>(instance, CLASS_NAME, CS_DBLCLKS);
 }
 
 bool CellGrid::Create(HWND parent, int dpi, HFONT font)

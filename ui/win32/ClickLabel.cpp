@@ -19,15 +19,8 @@ ClickLabel::ClickLabel(design::WindowBehaviour& behaviour, design::Label label) 
 
 bool ClickLabel::RegisterWindowClass(HINSTANCE instance)
 {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
     // Double-clicks arrive as their own message, so the second press of one can be told apart.
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = WindowProcOf<ClickLabel>;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = CLASS_NAME;
-    return RegisterClassExW(&windowClass) != 0;
+    return ui::RegisterWindowClass<ClickLabel>(instance, CLASS_NAME, CS_DBLCLKS);
 }
 
 bool ClickLabel::Create(HWND parent, const RECT& place, Colour background)

@@ -12,13 +12,7 @@ constexpr wchar_t CLASS_NAME[] = L"TavrelinPictureBox";
 
 bool PictureBox::RegisterWindowClass(HINSTANCE instance)
 {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProcOf<PictureBox>;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = CLASS_NAME;
-    return RegisterClassExW(&windowClass) != 0;
+    return ui::RegisterWindowClass<PictureBox>(instance, CLASS_NAME);
 }
 
 bool PictureBox::Create(HWND parent, const RECT& place, const wchar_t* resourceName)

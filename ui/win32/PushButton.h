@@ -14,11 +14,6 @@ namespace tavrelin::ui {
 class PushButton : public SubclassedControl {
 public:
     PushButton() = default;
-    PushButton(const PushButton&) = delete;
-    PushButton(PushButton&&) = delete;
-    PushButton& operator=(const PushButton&) = delete;
-    PushButton& operator=(PushButton&&) = delete;
-    ~PushButton() = default;
 
     // Makes the button at this place of the parent, reporting its clicks with this command
     // identifier; false if Windows could not make it.

@@ -17,11 +17,6 @@ namespace tavrelin::ui {
 class Counter : public SubclassedControl {
 public:
     explicit Counter(Accessibility& accessibility) : accessibility_(accessibility) {}
-    Counter(const Counter&) = delete;
-    Counter(Counter&&) = delete;
-    Counter& operator=(const Counter&) = delete;
-    Counter& operator=(Counter&&) = delete;
-    ~Counter() = default;
 
     // Makes the counter at this place of the parent; false if Windows could not make it.
     bool Create(HWND parent, const RECT& place, HFONT font, std::wstring name);
@@ -39,11 +34,6 @@ private:
 class RulesBox : public SubclassedControl {
 public:
     explicit RulesBox(Accessibility& accessibility) : accessibility_(accessibility) {}
-    RulesBox(const RulesBox&) = delete;
-    RulesBox(RulesBox&&) = delete;
-    RulesBox& operator=(const RulesBox&) = delete;
-    RulesBox& operator=(RulesBox&&) = delete;
-    ~RulesBox() = default;
 
     // Makes the box at this place of the parent, holding this text; false if Windows could not make it.
     bool Create(HWND parent, const RECT& place, HFONT font, const std::wstring& text);

@@ -114,4 +114,19 @@ LRESULT CALLBACK WindowProcOf(HWND window, UINT message, WPARAM wParam, LPARAM l
     return object->HandleMessage(window, message, wParam, lParam);
 }
 
+// Registers the class of windows that all belong to objects of type T, as WindowProcOf says, with
+// the arrow cursor and these class styles; false if Windows refused.
+template <class T>
+bool RegisterWindowClass(HINSTANCE instance, const wchar_t* className, UINT style = 0)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = style;
+    windowClass.lpfnWndProc = WindowProcOf<T>;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = className;
+    return RegisterClassExW(&windowClass) != 0;
+}
+
 }  // namespace tavrelin::ui
