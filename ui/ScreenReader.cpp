@@ -21,7 +21,23 @@ const char* CellState(const CellFace& face)
     return WORD_NOT_SHOT;
 }
 
+// Both counters, after an answer.
+std::string WithCounters(const char* answer, const std::string& remaining, const std::string& attempts)
+{
+    return std::string(answer) + "; остават " + remaining + ", опита " + attempts;
+}
+
 }  // namespace
+
+std::string ShotPhrase(const CellFace& face, const std::string& remaining, const std::string& attempts)
+{
+    return WithCounters(CellState(face), remaining, attempts);
+}
+
+std::string NewGamePhrase(const std::string& remaining, const std::string& attempts)
+{
+    return WithCounters(WORDS_NEW_GAME, remaining, attempts);
+}
 
 std::string CellName(int Index, const CellFace& face)
 {

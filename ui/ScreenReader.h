@@ -17,6 +17,13 @@ constexpr char WORD_WATER[] = "няма кораб";
 // on it: "колона 4, ред 6, попадение" for cell 47 painted red.
 std::string CellName(int Index, const CellFace& face);
 
+// What a shot answers, in the rules' words, then what both counters show:
+// "попадение; остават 24, опита 5".
+std::string ShotPhrase(const CellFace& face, const std::string& remaining, const std::string& attempts);
+// What "Чисти" answers: "нова игра; остават 25, опита 0".
+std::string NewGamePhrase(const std::string& remaining, const std::string& attempts);
+constexpr char WORDS_NEW_GAME[] = "нова игра";
+
 // The names of the two controls that take the focus and have no caption of their own.
 constexpr char PICTURE1_NAME[] = "Картина: бойни кораби";
 constexpr char TEXT1_NAME[] = "Правила на играта";

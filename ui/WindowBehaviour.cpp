@@ -1,5 +1,9 @@
 #include "WindowBehaviour.h"
 
+#include <utility>
+
+#include "ScreenReader.h"
+
 namespace tavrelin::design {
 
 WindowBehaviour::WindowBehaviour(RandomSource& random, WindowView& window)
@@ -42,8 +46,12 @@ void WindowBehaviour::Release(std::optional<Label> under)
 
 void WindowBehaviour::Label3_Click(int Index)
 {
+    const bool white = Face(Index).BackColor == WHITE;
     game_.Label3_Click(Index);
     ShowGame();
+    if (white) {
+        Announce(ShotPhrase(Face(Index), CounterText(0), CounterText(1)), Index);
+    }
 }
 
 void WindowBehaviour::Label4_Click()
@@ -56,6 +64,38 @@ void WindowBehaviour::Command1_Click(int Index)
 {
     game_.Command1_Click(Index);
     ShowGame();
+    Announce(NewGamePhrase(CounterText(0), CounterText(1)), std::nullopt);
+}
+
+void WindowBehaviour::SetScreenReaderRunning(bool running)
+{
+    if (running != screenReader_) {
+        screenReader_ = running;
+        window_.LetGridTakeFocus(running);
+    }
+}
+
+void WindowBehaviour::KeyOnGrid(GridKey key)
+{
+    if (key == GridKey::Space || key == GridKey::Enter) {
+        if (Face(current_).BackColor == WHITE) {
+            Label3_Click(current_);
+        } else {
+            Announce(CellName(current_, Face(current_)), current_);
+        }
+        return;
+    }
+    const int moved = MovedCell(current_, key);
+    if (moved != current_) {
+        phrase_.clear();
+        window_.ShowCurrentCell(std::exchange(current_, moved), moved);
+    }
+}
+
+void WindowBehaviour::Announce(const std::string& phrase, std::optional<int> about)
+{
+    phrase_ = about == current_ ? phrase : std::string();
+    window_.Announce(phrase);
 }
 
 void WindowBehaviour::ShowGame()

@@ -5,6 +5,7 @@
 
 #include "ClickRule.h"
 #include "Game.h"
+#include "GridKey.h"
 #include "RandomSource.h"
 #include "ShownGame.h"
 #include "WindowView.h"
@@ -13,8 +14,9 @@ namespace tavrelin::design {
 
 // How the game's window behaves, whichever toolkit draws it. It starts up in the designed order,
 // makes clicks of the mouse's presses and releases, answers each event with the game's procedures,
-// and then tells its window exactly what to redraw. A toolkit's window makes its controls from the
-// design, hands every input here, and draws what it is told.
+// and then tells its window exactly what to redraw and what to say to a screen reader. While a
+// screen reader runs, the grid also takes the keyboard focus, on its current cell. A toolkit's
+// window makes its controls from the design, hands every input here, and draws what it is told.
 class WindowBehaviour {
 public:
     // The window is told what to draw; the generator is seeded once, at start-up.
@@ -31,25 +33,44 @@ public:
     void DoublePress(Label label);
     void Release(std::optional<Label> under);
 
-    // The window's events, from a click, a key or a screen reader's action.
+    // The window's events, from a click, a key or a screen reader's action. A shot and "Чисти"
+    // say their answer with both counters.
     void Label3_Click(int Index);
     void Label4_Click();
     void Command1_Click(int Index);
+
+    // Whether a screen reader runs, as the desktop says, now and whenever that changes: the grid
+    // takes the keyboard focus only while one does.
+    void SetScreenReaderRunning(bool running);
+    // A key on the grid while it has the focus: moves the current cell, or shoots it as a click
+    // does. A cell already shot only says its name again.
+    void KeyOnGrid(GridKey key);
 
     // What the window shows now.
     const CellFace& Face(int Index) const { return shown_.Face(Index); }
     const std::string& CounterText(int i) const { return shown_.Text(i); }
     const Game& game() const { return game_; }
+    // The cell that has the focus while the grid has it: cell 0 at first, then wherever the keys
+    // left it, whatever game is dealt.
+    int CurrentCell() const { return current_; }
+    // What was last said about the current cell, until it moves or something else is said: its
+    // description.
+    const std::string& Phrase() const { return phrase_; }
 
 private:
     // Brings the window in line with the game, drawing only what changed.
     void ShowGame();
+    // Says the phrase; one about the current cell is also its description until the cell moves.
+    void Announce(const std::string& phrase, std::optional<int> about);
 
     RandomSource& random_;
     WindowView& window_;
     Game game_;
     ShownGame shown_;
     ClickRule clicks_;
+    bool screenReader_ = false;
+    int current_ = 0;
+    std::string phrase_;
 };
 
 }  // namespace tavrelin::design

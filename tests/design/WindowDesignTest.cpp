@@ -253,6 +253,12 @@ public:
     {
         said.push_back("counter " + std::to_string(i) + " " + text);
     }
+    void ShowCurrentCell(int previous, int current) override
+    {
+        said.push_back("current " + std::to_string(previous) + " to " + std::to_string(current));
+    }
+    void Announce(const std::string& phrase) override { said.push_back("say " + phrase); }
+    void LetGridTakeFocus(bool takes) override { said.push_back(takes ? "grid takes focus" : "grid takes no focus"); }
     void SeedFromClock() override { said.emplace_back("seed"); }
     double Next() override { return generator_.Next(); }
 
@@ -298,9 +304,9 @@ TEST_F(WindowBehaviourTest, StartUpSeedsOnceLaysOutTheGridThenShowsTheFirstGames
     EXPECT_EQ(ships, FLEET_CELLS);
 
     // "Чисти" deals again from the same generator, with no second seeding; nothing was shot, so
-    // nothing is redrawn.
+    // nothing is redrawn, and it says so.
     behaviour.Command1_Click(design::COMMAND1_INDEX);
-    EXPECT_EQ(window.Said(), std::vector<std::string>{});
+    EXPECT_EQ(window.Said(), std::vector<std::string>{"say нова игра; остават 25, опита 0"});
 }
 
 TEST_F(WindowBehaviourTest, AStartUpWhoseGridCannotBeMadeDealsNoGame)
@@ -319,14 +325,16 @@ TEST_F(WindowBehaviourTest, EachEventRedrawsExactlyWhatChanged)
     const int ship = CellWith(CELL_SHIP);
 
     Click(design::Label::Cell(water));
-    EXPECT_EQ(window.Said(), (std::vector<std::string>{"cell " + std::to_string(water), "counter 1 1"}));
+    EXPECT_EQ(window.Said(), (std::vector<std::string>{"cell " + std::to_string(water), "counter 1 1",
+                                                       "say няма кораб; остават 25, опита 1"}));
     EXPECT_EQ(behaviour.Face(water), (CellFace{BLUE, " "}));
     // A click on a shot cell changes nothing, so nothing is redrawn.
     Click(design::Label::Cell(water));
     EXPECT_EQ(window.Said(), std::vector<std::string>{});
 
     Click(design::Label::Cell(ship));
-    EXPECT_EQ(window.Said(), (std::vector<std::string>{"cell " + std::to_string(ship), "counter 0 24", "counter 1 2"}));
+    EXPECT_EQ(window.Said(), (std::vector<std::string>{"cell " + std::to_string(ship), "counter 0 24", "counter 1 2",
+                                                       "say попадение; остават 24, опита 2"}));
 
     // The switch paints the 24 ship cells not yet red and counts them all.
     Click(design::Label::Switch());
@@ -341,9 +349,91 @@ TEST_F(WindowBehaviourTest, EachEventRedrawsExactlyWhatChanged)
     EXPECT_EQ(window.Said(), std::vector<std::string>{});
     behaviour.Command1_Click(design::COMMAND1_INDEX);
     const std::vector<std::string> fresh = window.Said();
-    ASSERT_EQ(fresh.size(), 26U + 2U);
+    ASSERT_EQ(fresh.size(), 26U + 2U + 1U);
     EXPECT_EQ(fresh[26], "counter 0 25");
     EXPECT_EQ(fresh[27], "counter 1 0");
+}
+
+TEST(GridKey, ArrowsMoveOneCellAndStopAtTheEdgesHomeEndAndPagesGoToTheEnds)
+{
+    using design::GridKey;
+    // Cells as (column, row), both counted from 0; the grid's cell index runs down each column.
+    struct Case {
+        int col = 0;
+        int row = 0;
+        GridKey key = GridKey::Left;
+        int toCol = 0;
+        int toRow = 0;
+    };
+    const Case cases[] = {
+        {3, 5, GridKey::Left, 2, 5},   {3, 5, GridKey::Right, 4, 5},   {3, 5, GridKey::Up, 3, 4},
+        {3, 5, GridKey::Down, 3, 6},   {0, 5, GridKey::Left, 0, 5},    {13, 5, GridKey::Right, 13, 5},
+        {3, 0, GridKey::Up, 3, 0},     {3, 13, GridKey::Down, 3, 13},  {3, 5, GridKey::Home, 0, 5},
+        {3, 5, GridKey::End, 13, 5},   {3, 5, GridKey::PageUp, 3, 0},  {3, 5, GridKey::PageDown, 3, 13},
+        {0, 13, GridKey::Down, 0, 13}, {13, 0, GridKey::Right, 13, 0}, {3, 5, GridKey::Space, 3, 5},
+        {3, 5, GridKey::Enter, 3, 5},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(design::MovedCell(14 * c.col + c.row, c.key), 14 * c.toCol + c.toRow)
+            << c.col << "," << c.row << " key " << static_cast<int>(c.key);
+    }
+}
+
+TEST(WindowDesign, AShotAndANewGameSayTheirAnswerWithBothCounters)
+{
+    EXPECT_EQ(design::ShotPhrase({RED, "X"}, "24", "5"), "попадение; остават 24, опита 5");
+    EXPECT_EQ(design::ShotPhrase({YELLOW, "!"}, "25", "1"), "близост; остават 25, опита 1");
+    EXPECT_EQ(design::ShotPhrase({BLUE, " "}, "3", "120"), "няма кораб; остават 3, опита 120");
+    EXPECT_EQ(design::NewGamePhrase("25", "0"), "нова игра; остават 25, опита 0");
+}
+
+TEST_F(WindowBehaviourTest, WithAScreenReaderTheKeysMoveTheCurrentCellAndShootIt)
+{
+    behaviour.Form_Load();
+    window.Said();
+    behaviour.SetScreenReaderRunning(true);
+    behaviour.SetScreenReaderRunning(true);
+    EXPECT_EQ(window.Said(), std::vector<std::string>{"grid takes focus"});
+    EXPECT_EQ(behaviour.CurrentCell(), 0);
+
+    // To column 4, row 6: cell 47.
+    for (const design::GridKey key :
+         {design::GridKey::Right, design::GridKey::Right, design::GridKey::Right, design::GridKey::Down,
+          design::GridKey::Down, design::GridKey::Down, design::GridKey::Down, design::GridKey::Down}) {
+        behaviour.KeyOnGrid(key);
+    }
+    EXPECT_EQ(behaviour.CurrentCell(), 47);
+    std::vector<std::string> said = window.Said();
+    ASSERT_EQ(said.size(), 8U);
+    EXPECT_EQ(said.front(), "current 0 to 14");
+    EXPECT_EQ(said.back(), "current 46 to 47");
+    // Up at the top edge does not move, and says nothing.
+    behaviour.KeyOnGrid(design::GridKey::PageUp);
+    behaviour.KeyOnGrid(design::GridKey::Up);
+    EXPECT_EQ(window.Said(), std::vector<std::string>{"current 47 to 42"});
+    behaviour.KeyOnGrid(design::GridKey::PageDown);
+    behaviour.KeyOnGrid(design::GridKey::Up);
+    window.Said();
+
+    // Space shoots the current cell as a click does; a second Space says its name again and counts nothing.
+    behaviour.KeyOnGrid(design::GridKey::Space);
+    said = window.Said();
+    ASSERT_EQ(said.size(), 3U + (behaviour.Face(54).BackColor == RED ? 1U : 0U));
+    EXPECT_EQ(said.front(), "cell 54");
+    EXPECT_EQ(behaviour.CounterText(1), "1");
+    EXPECT_EQ(behaviour.Phrase(), design::ShotPhrase(behaviour.Face(54), behaviour.CounterText(0), "1"));
+    behaviour.KeyOnGrid(design::GridKey::Enter);
+    EXPECT_EQ(window.Said(), std::vector<std::string>{"say " + design::CellName(54, behaviour.Face(54))});
+    EXPECT_EQ(behaviour.CounterText(1), "1");
+
+    // The phrase belongs to the cell it was said on; "Чисти" keeps the current cell.
+    behaviour.KeyOnGrid(design::GridKey::Home);
+    EXPECT_EQ(behaviour.Phrase(), "");
+    behaviour.Command1_Click(design::COMMAND1_INDEX);
+    EXPECT_EQ(behaviour.CurrentCell(), 12);
+    window.Said();
+    behaviour.SetScreenReaderRunning(false);
+    EXPECT_EQ(window.Said(), std::vector<std::string>{"grid takes no focus"});
 }
 
 TEST(WindowDesign, AScreenReaderNamesACellByItsPlaceAndWhatTheEyeSees)

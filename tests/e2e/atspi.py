@@ -2,7 +2,8 @@
 """Reads the game's window through the accessibility bus, as a screen reader does.
 
     atspi.py counters   prints the two counters' texts: ship cells to find, then attempts
-    atspi.py focus      prints the role and name of the control that has the keyboard focus
+    atspi.py focus      prints the role and name of the control that has the keyboard focus; for the
+                        grid, of its focused cell, with the cell's description after " | " if any
     atspi.py cells      prints each cell of the grid, one line each in the table's order: its name
                         in brackets, then its place on the screen as x y width height
     atspi.py listen N   prints "ready", then waits for cell N's name to change and prints the new name
@@ -88,7 +89,14 @@ def main():
     elif sys.argv[1] == "focus":
         focused = [a for a in descendants(win) if a.getState().contains(pyatspi.STATE_FOCUSED)]
         # The focused control is the outermost focused object; a text box reports its inner parts too.
-        print(f"{role(focused[0])}: {focused[0].name}" if focused else "none")
+        # The grid has the focus on one of its cells.
+        if focused and focused[0].getRole() == pyatspi.ROLE_TABLE:
+            focused = [cell for cell in focused[1:] if cell.getRole() == pyatspi.ROLE_TABLE_CELL] or focused
+        if not focused:
+            print("none")
+        else:
+            described = f" | {focused[0].description}" if focused[0].description else ""
+            print(f"{role(focused[0])}: {focused[0].name}{described}")
     elif sys.argv[1] == "cells":
         for cell in grid(win):
             box = cell.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)

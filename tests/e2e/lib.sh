@@ -18,12 +18,26 @@ in_own_session() {
     local runtime status=0
     runtime=$(mktemp -d)
     chmod 700 "$runtime"
-    XDG_RUNTIME_DIR=$runtime TAVRELIN_E2E_SESSION=1 dbus-run-session -- bash "$@" || status=$?
+    # Nothing in the session writes the user's desktop settings: the accessibility bus keeps
+    # ScreenReaderEnabled in them, which would otherwise come back in every later session.
+    GSETTINGS_BACKEND=memory XDG_RUNTIME_DIR=$runtime TAVRELIN_E2E_SESSION=1 dbus-run-session -- bash "$@" ||
+        status=$?
     rm -rf "$runtime"
     exit "$status"
 }
 # Reads the game's window through the accessibility bus, as a screen reader does: see atspi.py.
 atspi() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi.py" "$@"; }
+
+# Tells the session's accessibility bus that a screen reader runs, or not, as a desktop does when
+# its screen reader is turned on or off, and reads it back.
+#   set_screen_reader_enabled true|false
+set_screen_reader_enabled() {
+    local property=(--session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus)
+    dbus-send "${property[@]}" org.freedesktop.DBus.Properties.Set \
+        string:org.a11y.Status string:ScreenReaderEnabled "variant:boolean:$1" >/dev/null
+    [ "$(dbus-send "${property[@]}" org.freedesktop.DBus.Properties.Get string:org.a11y.Status \
+        string:ScreenReaderEnabled | awk '{print $NF}')" = "$1" ] || fail "ScreenReaderEnabled does not read back $1"
+}
 
 # Where the client area of the X window with this id stands, and its size: sets left, top, width
 # and height.

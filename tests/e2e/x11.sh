@@ -114,4 +114,54 @@ attempts=$(atspi counters | cut -d' ' -f2)
 
 click_at $CLEAR_X $CLEAR_Y
 play_the_game
+
+# With no screen reader the grid never takes the focus: Tab goes round the three controls alone.
+focus_after_tabs() {
+    for _ in $(seq "$1"); do xdotool key Tab; done
+    sleep 0.3
+    atspi focus
+}
+for _ in 1 2 3; do [ "$(focus_after_tabs 1)" = "text: Правила на играта" ] && break; done
+[ "$(focus_after_tabs 3)" = "text: Правила на играта" ] || fail "with no screen reader three Tabs lead to $(atspi focus)"
+
+# While a screen reader runs, as the desktop says on its bus, Tab reaches the grid after "Чисти",
+# on the current cell; the keys move it and shoot it, and the shot cell describes the answer.
+set_screen_reader_enabled true
+sleep 0.5
+[ "$(focus_after_tabs 3)" = "table cell: колона 1, ред 1, непроверена" ] ||
+    fail "with a screen reader three Tabs from the rules box lead to $(atspi focus), not to the grid's first cell"
+xdotool key shift+Tab
+[ "$(atspi focus)" = "button: Чисти" ] || fail "Shift+Tab from the grid leads to $(atspi focus)"
+xdotool key Tab Right Right Right Down Down Down Down Down Left Right
+sleep 0.3
+[ "$(atspi focus)" = "table cell: колона 4, ред 6, непроверена" ] || fail "the arrows lead to $(atspi focus)"
+xdotool key space
+wait_for_cells 195 '#FFFFFF' || fail "Space on the focused cell does not shoot it"
+answer=$(cell_name 47 "$(sed -n 48p <<<"$colours")" | sed 's/.*, //')
+remaining=$([ "$answer" = попадение ] && echo 24 || echo 25)
+focused=$(atspi focus)
+[ "$focused" = "table cell: колона 4, ред 6, $answer | $answer; остават $remaining, опита 1" ] ||
+    fail "after Space the focused cell reads $focused"
+xdotool key Return
+sleep 0.3
+[ "$(atspi counters)" = "$remaining 1" ] || fail "Enter on a shot cell changed the counters to $(atspi counters)"
+[ "$(atspi focus)" = "table cell: колона 4, ред 6, $answer | колона 4, ред 6, $answer" ] ||
+    fail "Enter on a shot cell reads $(atspi focus), not its name again"
+xdotool key End Next
+sleep 0.3
+[ "$(atspi focus)" = "table cell: колона 14, ред 14, непроверена" ] || fail "End and Page Down lead to $(atspi focus)"
+# The current cell shows the focus mark while the grid has the focus.
+corner=$(import -window root -crop "20x20+$((left + grid_left + 13 * 20))+$((top + grid_top + 13 * 20))" +repage rgb:- | md5sum)
+xdotool key Tab
+sleep 0.3
+[ "$(atspi focus)" = "text: Правила на играта" ] || fail "Tab from the grid leads to $(atspi focus)"
+[ "$(import -window root -crop "20x20+$((left + grid_left + 13 * 20))+$((top + grid_top + 13 * 20))" +repage rgb:- | md5sum)" != "$corner" ] ||
+    fail "the focused cell looks the same with the focus and without it"
+# The current cell stays where the player left it; when the screen reader stops while the grid has
+# the focus, the focus goes to the rules box, and Tab no longer reaches the grid.
+[ "$(focus_after_tabs 3)" = "table cell: колона 14, ред 14, непроверена" ] || fail "back on the grid the focus is on $(atspi focus)"
+set_screen_reader_enabled false
+sleep 0.5
+[ "$(atspi focus)" = "text: Правила на играта" ] || fail "when the screen reader stops the focus stays on $(atspi focus)"
+[ "$(focus_after_tabs 3)" = "text: Правила на играта" ] || fail "after the screen reader stops three Tabs lead to $(atspi focus)"
 echo "x11 end-to-end checks passed ($desktop)"

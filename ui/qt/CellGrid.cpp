@@ -2,9 +2,12 @@
 
 #include <qdrawutil.h>
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QTimer>
 
 #include "CellGridAccessible.h"
 #include "QtSupport.h"
@@ -12,12 +15,37 @@
 
 namespace tavrelin::ui {
 
+namespace {
+
+// The grid's key for a key of the keyboard, if it is one.
+std::optional<design::GridKey> ToGridKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Left: return design::GridKey::Left;
+    case Qt::Key_Right: return design::GridKey::Right;
+    case Qt::Key_Up: return design::GridKey::Up;
+    case Qt::Key_Down: return design::GridKey::Down;
+    case Qt::Key_Home: return design::GridKey::Home;
+    case Qt::Key_End: return design::GridKey::End;
+    case Qt::Key_PageUp: return design::GridKey::PageUp;
+    case Qt::Key_PageDown: return design::GridKey::PageDown;
+    case Qt::Key_Space: return design::GridKey::Space;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return design::GridKey::Enter;
+    default: return std::nullopt;
+    }
+}
+
+}  // namespace
+
 CellGrid::CellGrid(design::WindowBehaviour& behaviour, Qt::Alignment alignment, QWidget* parent)
     : QWidget(parent), behaviour_(behaviour), alignment_(alignment)
 {
     QAccessible::installFactory(CellGridAccessible::Factory);
     // Every pixel of the grid belongs to a cell, which paints it whole.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Only Tab gives the grid the focus, and only while a screen reader runs.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void CellGrid::LayOut()
@@ -41,6 +69,32 @@ void CellGrid::Click(int Index)
     behaviour_.Label3_Click(Index);
 }
 
+void CellGrid::ShowCurrentCell(int previous, int current)
+{
+    update(CellRect(previous));
+    update(CellRect(current));
+    if (hasFocus()) {
+        FocusCurrentCell();
+    }
+}
+
+void CellGrid::LetTakeFocus(bool takes)
+{
+    setFocusPolicy(takes ? Qt::TabFocus : Qt::NoFocus);
+    if (!takes && hasFocus()) {
+        clearFocus();
+    }
+}
+
+void CellGrid::FocusCurrentCell()
+{
+    if (QAccessible::isActive()) {
+        QAccessibleEvent focused(this, QAccessible::Focus);
+        focused.setChild(CurrentCell());
+        QAccessible::updateAccessibility(&focused);
+    }
+}
+
 int CellGrid::CellCount() const
 {
     return CELL_COUNT;
@@ -59,6 +113,16 @@ QRect CellGrid::CellRect(int Index) const
 std::optional<int> CellGrid::CellAt(QPoint point) const
 {
     return design::CellAt(point.x(), point.y(), design::DESIGN_DPI);
+}
+
+int CellGrid::CurrentCell() const
+{
+    return behaviour_.CurrentCell();
+}
+
+const std::string& CellGrid::Phrase() const
+{
+    return behaviour_.Phrase();
 }
 
 void CellGrid::paintEvent(QPaintEvent* event)
@@ -83,6 +147,15 @@ void CellGrid::paintEvent(QPaintEvent* event)
                                   static_cast<int>(alignment_ | Qt::TextForceLeftToRight), colours, isEnabled(),
                                   QString::fromUtf8(face.Caption.data(), static_cast<qsizetype>(face.Caption.size())),
                                   QPalette::WindowText);
+        }
+        if (n == CurrentCell() && hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            // Inside the border, clear of the cell's edge, where its colour shows.
+            constexpr int MARK_INSET = 4;
+            focus.rect = place.adjusted(MARK_INSET, MARK_INSET, -MARK_INSET, -MARK_INSET);
+            focus.backgroundColor = ToQColor(face.BackColor);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
         }
         painter.restore();
     }
@@ -115,6 +188,35 @@ void CellGrid::mouseReleaseEvent(QMouseEvent* event)
     }
     const std::optional<int> cell = CellAt(event->position().toPoint());
     behaviour_.Release(cell.has_value() ? std::optional(design::Label::Cell(*cell)) : std::nullopt);
+}
+
+void CellGrid::keyPressEvent(QKeyEvent* event)
+{
+    const std::optional<design::GridKey> key = ToGridKey(event->key());
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!key.has_value() || !plain) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    behaviour_.KeyOnGrid(*key);
+}
+
+void CellGrid::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update(CellRect(CurrentCell()));
+    // After the toolkit has told a screen reader that the grid has the focus.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus()) {
+            FocusCurrentCell();
+        }
+    });
+}
+
+void CellGrid::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update(CellRect(CurrentCell()));
 }
 
 }  // namespace tavrelin::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include <QWidget>
 
@@ -14,7 +15,9 @@ namespace tavrelin::ui {
 
 // The grid of cells, painted by one widget: each cell is a label with a 1-pixel black border, its
 // background colour, and its caption at its top, as the window's behaviour says it shows. The
-// mouse's presses and releases on the cells go to the behaviour, which makes clicks of them.
+// mouse's presses and releases on the cells go to the behaviour, which makes clicks of them. While
+// a screen reader runs, Tab reaches the grid, whose keys go to the behaviour too, and the current
+// cell shows the focus mark.
 class CellGrid : public QWidget {
     Q_OBJECT
 
@@ -28,6 +31,10 @@ public:
     void ShowCell(int Index);
     // A click on the cell, from a screen reader's press.
     void Click(int Index);
+    // The current cell moved: its focus mark follows, and a screen reader hears the cell.
+    void ShowCurrentCell(int previous, int current);
+    // Whether Tab reaches the grid; one that no longer takes the focus gives it up.
+    void LetTakeFocus(bool takes);
 
     int CellCount() const;
     const CellFace& Face(int Index) const;
@@ -35,14 +42,23 @@ public:
     QRect CellRect(int Index) const;
     // The cell under a point of the grid, if any.
     std::optional<int> CellAt(QPoint point) const;
+    int CurrentCell() const;
+    // What the current cell says besides its name, while it has the focus.
+    const std::string& Phrase() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Tells a screen reader which cell has the focus.
+    void FocusCurrentCell();
+
     design::WindowBehaviour& behaviour_;
     Qt::Alignment alignment_;
 };

@@ -25,15 +25,27 @@ public:
     QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     QAccessibleInterface* focusChild() const override { return nullptr; }
     QAccessible::Role role() const override { return QAccessible::Cell; }
-    QAccessible::State state() const override { return {}; }
+    // While Tab reaches the grid, each cell can take the focus, and the current one has it while the grid does.
+    QAccessible::State state() const override
+    {
+        const CellGrid* grid = table_->Grid();
+        QAccessible::State state;
+        state.focusable = (grid->focusPolicy() & Qt::TabFocus) != 0;
+        state.focused = grid->hasFocus() && grid->CurrentCell() == index_;
+        return state;
+    }
     void setText(QAccessible::Text /*text*/, const QString& /*value*/) override {}
 
     QString text(QAccessible::Text text) const override
     {
+        const CellGrid* grid = table_->Grid();
+        if (text == QAccessible::Description && grid->CurrentCell() == index_) {
+            return QString::fromStdString(grid->Phrase());
+        }
         if (text != QAccessible::Name) {
             return {};
         }
-        return QString::fromStdString(design::CellName(index_, table_->Grid()->Face(index_)));
+        return QString::fromStdString(design::CellName(index_, grid->Face(index_)));
     }
 
     QRect rect() const override
@@ -137,6 +149,11 @@ int CellGridAccessible::indexOfChild(const QAccessibleInterface* child) const
 QAccessibleInterface* CellGridAccessible::childAt(int x, int y) const
 {
     return child(Grid()->CellAt(Grid()->mapFromGlobal(QPoint(x, y))).value_or(-1));
+}
+
+QAccessibleInterface* CellGridAccessible::focusChild() const
+{
+    return Grid()->hasFocus() ? child(Grid()->CurrentCell()) : nullptr;
 }
 
 QAccessibleInterface* CellGridAccessible::cellAt(int row, int column) const

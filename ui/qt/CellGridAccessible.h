@@ -27,6 +27,8 @@ public:
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
+    // The current cell, while the grid has the focus.
+    QAccessibleInterface* focusChild() const override;
 
     // The table: rows and columns of cells, nothing selectable.
     QAccessibleInterface* caption() const override { return nullptr; }

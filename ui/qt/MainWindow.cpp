@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QStyleFactory>
 
+#include "Announcer.h"
 #include "CellGrid.h"
 #include "ClickLabel.h"
 #include "DecodedImages.h"
@@ -16,6 +17,7 @@
 #include "QtSupport.h"
 #include "RulesText.h"
 #include "ScreenReader.h"
+#include "ScreenReaderStatus.h"
 #include "SteadyStyle.h"
 #include "WindowDesign.h"
 #include "WindowFrame.h"
@@ -155,18 +157,14 @@ void MainWindow::CreateControls()
     // The rules box covers the first pixel column of the hidden switch.
     Text1->raise();
 
-    const auto focusStop = [this](design::FocusStop stop) -> QWidget* {
-        switch (stop) {
-        case design::FocusStop::Text1: return Text1;
-        case design::FocusStop::Picture1: return Picture1;
-        case design::FocusStop::Command1: return Command1;
-        }
-        return nullptr;
-    };
-    for (std::size_t i = 0; i + 1 < design::TAB_ORDER.size(); ++i) {
-        setTabOrder(focusStop(design::TAB_ORDER[i]), focusStop(design::TAB_ORDER[i + 1]));
-    }
-    focusStop(design::TAB_ORDER.front())->setFocus();
+    SetTabOrder();
+    FocusStopWidget(design::TAB_ORDER.front())->setFocus();
+
+    Spoken = new Announcer(this);
+    auto* screenReader = new ScreenReaderStatus(this);
+    connect(screenReader, &ScreenReaderStatus::changed, this,
+            [this](bool running) { behaviour_.SetScreenReaderRunning(running); });
+    screenReader->Watch();
 }
 
 void MainWindow::CentreOnScreen()
@@ -183,6 +181,27 @@ void MainWindow::CentreOnScreen()
     setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), size()));
 }
 
+void MainWindow::SetTabOrder()
+{
+    // The toolkit leaves a widget that takes no focus out of the order, so the grid joins it only
+    // once it takes the focus.
+    for (std::size_t i = 0; i + 1 < design::SCREEN_READER_TAB_ORDER.size(); ++i) {
+        setTabOrder(FocusStopWidget(design::SCREEN_READER_TAB_ORDER[i]),
+                    FocusStopWidget(design::SCREEN_READER_TAB_ORDER[i + 1]));
+    }
+}
+
+QWidget* MainWindow::FocusStopWidget(design::FocusStop stop) const
+{
+    switch (stop) {
+    case design::FocusStop::Text1: return Text1;
+    case design::FocusStop::Picture1: return Picture1;
+    case design::FocusStop::Command1: return Command1;
+    case design::FocusStop::Label3: return Label3;
+    }
+    return nullptr;
+}
+
 bool MainWindow::LayOutGrid()
 {
     Label3->LayOut();
@@ -197,6 +216,27 @@ void MainWindow::ShowCell(int Index)
 void MainWindow::ShowCounter(int i, const std::string& text)
 {
     Text2[i]->setText(QString::fromStdString(text));
+}
+
+void MainWindow::ShowCurrentCell(int previous, int current)
+{
+    Label3->ShowCurrentCell(previous, current);
+}
+
+void MainWindow::Announce(const std::string& phrase)
+{
+    Spoken->Announce(QString::fromStdString(phrase));
+}
+
+void MainWindow::LetGridTakeFocus(bool takes)
+{
+    const bool hadFocus = Label3->hasFocus();
+    Label3->LetTakeFocus(takes);
+    if (takes) {
+        SetTabOrder();
+    } else if (hadFocus) {
+        FocusStopWidget(design::TAB_ORDER.front())->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 }  // namespace tavrelin::ui

@@ -5,19 +5,21 @@
 #include <QWidget>
 
 #include "WindowBehaviour.h"
+#include "WindowDesign.h"
 #include "WindowView.h"
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace tavrelin::ui {
 
+class Announcer;
 class CellGrid;
 class ClickLabel;
 class PictureBox;
+class PushButton;
 
 // The game's one window on Qt. It turns the window's design into widgets, hands every input to the
 // window's behaviour, and draws what the behaviour tells it to.
@@ -35,12 +37,19 @@ public:
 
 private:
     void CreateControls();
+    // Tab goes round the controls in the design's order, with the grid after "Чисти" while it takes the focus.
+    void SetTabOrder();
+    // The control that stands for a stop of the order of Tab.
+    QWidget* FocusStopWidget(design::FocusStop stop) const;
     // Places the whole window, frame included, in the middle of the screen before it is first shown.
     void CentreOnScreen();
 
     bool LayOutGrid() override;
     void ShowCell(int Index) override;
     void ShowCounter(int i, const std::string& text) override;
+    void ShowCurrentCell(int previous, int current) override;
+    void Announce(const std::string& phrase) override;
+    void LetGridTakeFocus(bool takes) override;
 
     design::WindowBehaviour behaviour_;
 
@@ -50,9 +59,11 @@ private:
     QGroupBox* Frame1 = nullptr;
     std::array<QLabel*, 2> Label2{};
     std::array<QLineEdit*, 2> Text2{};
-    QPushButton* Command1 = nullptr;
+    PushButton* Command1 = nullptr;
     QPlainTextEdit* Text1 = nullptr;
     ClickLabel* Label4 = nullptr;
+    // What a screen reader is told after a shot and after "Чисти".
+    Announcer* Spoken = nullptr;
 };
 
 }  // namespace tavrelin::ui
