@@ -9,6 +9,7 @@
 #                               ends the program and starts it again inside Wine's virtual desktop of
 #                               the display's size, where Wine draws the window's frame; sets game
 #                               and window, and left, top, width and height of the framed window
+#   restart_program PROGRAM.exe  ends the program and starts it again, as it was started
 #   restart_program_at_dpi DPI PROGRAM.exe
 #                               ends the program and starts it again on a display of DPI dots per inch
 source "$(dirname "${BASH_SOURCE[0]}")/../windows/wine-prefix.sh"
@@ -25,6 +26,12 @@ start_program() {
 stop_program() {
     kill "${game:-}" 2>/dev/null || true
     wine_end_prefix
+}
+
+restart_program() {
+    kill "$game"
+    wait "$game" 2>/dev/null || true
+    start_program "$1"
 }
 
 restart_program_in_desktop() {

@@ -105,6 +105,40 @@ wait_for_cells 25 '#FF0000' || fail "the switch does not reveal the fleet of a n
 xdotool key space
 wait_for_cells 196 '#FFFFFF' || fail "Space on \"Чисти\" does not deal a new game"
 
+# While a screen reader runs, as it tells the system, Tab reaches the grid after "Чисти", on the
+# current cell; the keys move it and shoot it, and each focus and answer reaches the screen reader
+# as an event, with the answer as the focused object's description. Wine keeps the system's
+# settings in each process as the process first read them, so the program starts again to see the
+# flag, and starts again with it cleared before the checks that run without a screen reader.
+[ "$(read_msaa screenreader on)" = "screenreader 1" ] || fail "the system does not keep the screen reader's flag"
+restart_program "$program"
+# With no window manager nobody gives the new window the keyboard; the test does, as one would.
+xdotool windowfocus --sync "$window"
+sleep 0.5
+listen_while() {
+    # Straight to the file, so that "ready" is there as soon as the client says it.
+    "$wine" "$client" listen "$1" >"$work/events" 2>/dev/null &
+    local listener=$!
+    for _ in $(seq 100); do grep -q ready "$work/events" && break; sleep 0.1; done
+    shift
+    "$@"
+    wait "$listener"
+    events=$(tr -d '\r' <"$work/events" | grep '^event ' || true)
+}
+listen_while 9000 xdotool key --delay 250 Tab Tab Tab Right Right Right Down Down Down Down Down space Return \
+    Tab Tab Tab space
+wait_for_cells 196 '#FFFFFF' || fail "\"Чисти\" pressed from the keyboard does not deal"
+seen() { grep -qxF "$1" <<<"$events" || fail "$2: the screen reader saw $(tr '\n' '/' <<<"$events")"; }
+seen "event focus TavrelinCellGrid 1 колона 1, ред 1, непроверена|" "Tab from \"Чисти\""
+seen "event focus TavrelinCellGrid 0 | > 1" "the grid's focus, asked which cell has it"
+shot=$(sed -n 's/^event descriptionchange TavrelinCellGrid 48 \(попадение\|близост\|няма кораб\); остават 2[45], опита 1$/\1/p' <<<"$events")
+[ -n "$shot" ] || fail "Space on cell 47: the screen reader saw $(tr '\n' '/' <<<"$events")"
+seen "event focus TavrelinCellGrid 48 колона 4, ред 6, непроверена|" "the arrows to cell 47"
+seen "event namechange TavrelinCellGrid 48" "the shot cell's name"
+seen "event descriptionchange TavrelinCellGrid 48 колона 4, ред 6, $shot" "Enter on the shot cell"
+seen "event descriptionchange Button 0 нова игра; остават 25, опита 0" "Space on \"Чисти\""
+[ "$(read_msaa screenreader off)" = "screenreader 0" ] || fail "the system does not clear the screen reader's flag"
+
 # Inside Wine's virtual desktop, where Wine draws the window's frame as Windows does. A double-click
 # there may take five seconds, time enough to shoot a cell through MSAA between its two presses.
 "$wine" reg add 'HKCU\Control Panel\Mouse' /v DoubleClickSpeed /t REG_SZ /d 5000 /f >/dev/null 2>&1

@@ -5,6 +5,9 @@
 //   control CLASS TABSTOP ROLE ACTION|NAME|VALUE             for every other control, the value's
 //                                                            first line only
 //   event namechange CLASS ID                                for each name change seen
+//   event focus CLASS ID NAME|DESCRIPTION[ > CHILD]          for each focus change seen, with the
+//                                                            child that has the focus inside it
+//   event descriptionchange CLASS ID DESCRIPTION             for each description change seen
 //   setsel CLASS                                             for each control that takes the focus
 //                                                            and asks the dialog manager to select
 //                                                            all of its text when Tab brings it
@@ -12,6 +15,8 @@
 //                                                            window is minimised and restored
 //   msaa-client.exe [ID]   first does the default action of the grid's child ID
 //   msaa-client.exe restore   first minimises the window and restores it
+//   msaa-client.exe screenreader on|off   only tells the system that a screen reader runs, or not
+//   msaa-client.exe listen MS   prints "ready", then only the events seen for MS milliseconds
 #include <windows.h>
 
 #include <oleacc.h>
@@ -73,11 +78,41 @@ std::string ClassOf(HWND window)
     return Narrow(name);
 }
 
-void CALLBACK OnNameChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
+void CALLBACK OnEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
 {
-    if (object == OBJID_CLIENT) {
-        std::printf("event namechange %s %ld\n", ClassOf(window).c_str(), child);
+    if (object != OBJID_CLIENT) {
+        return;
     }
+    if (event == EVENT_OBJECT_NAMECHANGE) {
+        std::printf("event namechange %s %ld\n", ClassOf(window).c_str(), child);
+        std::fflush(stdout);
+        return;
+    }
+    if (event != EVENT_OBJECT_FOCUS && event != EVENT_OBJECT_DESCRIPTIONCHANGE) {
+        return;
+    }
+    IAccessible* source = nullptr;
+    VARIANT id{};
+    if (FAILED(AccessibleObjectFromEvent(window, object, child, &source, &id)) || source == nullptr) {
+        return;
+    }
+    const std::string description = Text([&](BSTR* text) { return source->get_accDescription(id, text); });
+    if (event == EVENT_OBJECT_FOCUS) {
+        // A control that has the focus on one of its children says which.
+        VARIANT focused{};
+        std::string inner;
+        if (child == CHILDID_SELF && SUCCEEDED(source->get_accFocus(&focused)) && focused.vt == VT_I4 &&
+            focused.lVal > 0) {
+            inner = " > " + std::to_string(focused.lVal);
+        }
+        std::printf("event focus %s %ld %s|%s%s\n", ClassOf(window).c_str(), child,
+                    Text([&](BSTR* text) { return source->get_accName(id, text); }).c_str(), description.c_str(),
+                    inner.c_str());
+    } else {
+        std::printf("event descriptionchange %s %ld %s\n", ClassOf(window).c_str(), child, description.c_str());
+    }
+    std::fflush(stdout);
+    source->Release();
 }
 
 // Hands out messages for a while, so that events raised meanwhile arrive.
@@ -98,6 +133,14 @@ void Wait(DWORD milliseconds)
 int wmain(int argc, wchar_t** argv)
 {
     CoInitialize(nullptr);
+    if (argc > 2 && std::wstring(argv[1]) == L"screenreader") {
+        const BOOL on = std::wstring(argv[2]) == L"on" ? TRUE : FALSE;
+        SystemParametersInfoW(SPI_SETSCREENREADER, on, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+        BOOL now = FALSE;
+        SystemParametersInfoW(SPI_GETSCREENREADER, 0, &now, 0);
+        std::printf("screenreader %d\n", now != FALSE ? 1 : 0);
+        return 0;
+    }
     HWND window = FindWindowW(L"TavrelinMainWindow", nullptr);
     if (window == nullptr) {
         std::puts("no window");
@@ -111,8 +154,17 @@ int wmain(int argc, wchar_t** argv)
     }
 
     // Every process's events: Wine delivers none to a hook kept to the game's thread.
-    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, OnNameChange, 0, 0,
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr, OnEvent, 0, 0,
                                          WINEVENT_OUTOFCONTEXT);
+    if (argc > 2 && std::wstring(argv[1]) == L"listen") {
+        std::puts("ready");
+        std::fflush(stdout);
+        Wait(static_cast<DWORD>(std::wcstol(argv[2], nullptr, 10)));
+        UnhookWinEvent(hook);
+        table->Release();
+        CoUninitialize();
+        return 0;
+    }
     if (argc > 1 && std::wstring(argv[1]) == L"restore") {
         ShowWindowAsync(window, SW_MINIMIZE);
         Wait(500);

@@ -47,10 +47,11 @@ IAccessible* Accessibility::Standard(HWND window, LPARAM objectId)
     return standard;
 }
 
-LRESULT Accessibility::AnswerNamed(HWND window, WPARAM flags, LPARAM objectId, const std::wstring& name)
+LRESULT Accessibility::AnswerNamed(HWND window, WPARAM flags, LPARAM objectId, const std::wstring& name,
+                                   const std::wstring& description, LONG role)
 {
-    return Answer(window, flags, objectId, [&name](IAccessible* standard, NamedAccessible::AllocString allocString) {
-        return new NamedAccessible(standard, name, allocString);
+    return Answer(window, flags, objectId, [&](IAccessible* standard, NamedAccessible::AllocString allocString) {
+        return new NamedAccessible(standard, name, allocString, description, role);
     });
 }
 

@@ -32,8 +32,10 @@ public:
         IAccessible* standard = Standard(window, objectId);
         return standard != nullptr ? Hand(make(standard, sysAllocString_), flags) : 0;
     }
-    // The same for a control whose object is its standard one under this name.
-    LRESULT AnswerNamed(HWND window, WPARAM flags, LPARAM objectId, const std::wstring& name);
+    // The same for a control whose object is its standard one under this name, with this
+    // description and role if given.
+    LRESULT AnswerNamed(HWND window, WPARAM flags, LPARAM objectId, const std::wstring& name,
+                        const std::wstring& description = {}, LONG role = 0);
 
 private:
     using LresultFromObjectFn = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);

@@ -12,6 +12,24 @@ namespace {
 
 constexpr wchar_t CLASS_NAME[] = L"TavrelinCellGrid";
 
+// The grid's key for a virtual key, if it is one.
+std::optional<design::GridKey> ToGridKey(WPARAM key)
+{
+    switch (key) {
+    case VK_LEFT: return design::GridKey::Left;
+    case VK_RIGHT: return design::GridKey::Right;
+    case VK_UP: return design::GridKey::Up;
+    case VK_DOWN: return design::GridKey::Down;
+    case VK_HOME: return design::GridKey::Home;
+    case VK_END: return design::GridKey::End;
+    case VK_PRIOR: return design::GridKey::PageUp;
+    case VK_NEXT: return design::GridKey::PageDown;
+    case VK_SPACE: return design::GridKey::Space;
+    case VK_RETURN: return design::GridKey::Enter;
+    default: return std::nullopt;
+    }
+}
+
 }  // namespace
 
 CellGrid::CellGrid(design::WindowBehaviour& behaviour, Accessibility& accessibility)
@@ -41,6 +59,48 @@ void CellGrid::ShowCell(int Index)
     const RECT place = CellRect(Index);
     InvalidateRect(window_, &place, FALSE);
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window_, OBJID_CLIENT, Index + 1);
+}
+
+void CellGrid::ShowCurrentCell(int previous, int current)
+{
+    for (const int n : {previous, current}) {
+        const RECT place = CellRect(n);
+        InvalidateRect(window_, &place, FALSE);
+    }
+    if (HasFocus()) {
+        FocusCurrentCell();
+    }
+}
+
+void CellGrid::Announce() const
+{
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window_, OBJID_CLIENT, CurrentCell() + 1);
+}
+
+void CellGrid::LetTakeFocus(bool takes)
+{
+    const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
+    SetWindowLongPtrW(window_, GWL_STYLE, takes ? style | WS_TABSTOP : style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+}
+
+bool CellGrid::TakesFocus() const
+{
+    return (GetWindowLongPtrW(window_, GWL_STYLE) & WS_TABSTOP) != 0;
+}
+
+int CellGrid::CurrentCell() const
+{
+    return behaviour_.CurrentCell();
+}
+
+const std::string& CellGrid::Phrase() const
+{
+    return behaviour_.Phrase();
+}
+
+void CellGrid::FocusCurrentCell() const
+{
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, window_, OBJID_CLIENT, CurrentCell() + 1);
 }
 
 int CellGrid::CellCount() const
@@ -78,6 +138,8 @@ void CellGrid::Paint(HWND window) const
     SelectObject(dc, GetStockObject(DC_BRUSH));
     SelectObject(dc, GetStockObject(BLACK_PEN));
     SetBkMode(dc, TRANSPARENT);
+    // The focus mark shows only while the window shows focus marks.
+    const bool marked = HasFocus() && (SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
     for (int n = 0; n < CellCount(); ++n) {
         RECT place = CellRect(n);
         // Only the cells whose own place needs painting.
@@ -91,6 +153,12 @@ void CellGrid::Paint(HWND window) const
         std::wstring caption = Widen(face.Caption);
         DrawTextW(dc, caption.data(), static_cast<int>(caption.size()), &place,
                   ToAlignmentFlags(design::LABEL3_ALIGNMENT).Text | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+        if (n == CurrentCell() && marked) {
+            // Inside the border, clear of the cell's edge, where its colour shows.
+            constexpr int MARK_INSET = 3;
+            InflateRect(&place, -MARK_INSET, -MARK_INSET);
+            DrawFocusRect(dc, &place);
+        }
     }
     RestoreDC(dc, saved);
     EndPaint(window, &paint);
@@ -100,6 +168,17 @@ void CellGrid::Release(POINT point)
 {
     const std::optional<int> cell = CellAt(point);
     behaviour_.Release(cell.has_value() ? std::optional(design::Label::Cell(*cell)) : std::nullopt);
+}
+
+bool CellGrid::KeyDown(WPARAM key)
+{
+    const std::optional<design::GridKey> gridKey = ToGridKey(key);
+    const bool modified = GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
+    if (!gridKey.has_value() || modified) {
+        return false;
+    }
+    behaviour_.KeyOnGrid(*gridKey);
+    return true;
 }
 
 LRESULT CellGrid::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -133,6 +212,36 @@ LRESULT CellGrid::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         behaviour_.Release(std::nullopt);
         return 0;
     case WM_CLICK_CELL: behaviour_.Label3_Click(static_cast<int>(wParam)); return 0;
+    case WM_GETDLGCODE:
+        // The arrows, the other keys of the grid and Enter are the grid's, not the dialog manager's.
+        return DLGC_WANTARROWS | DLGC_WANTCHARS |
+               (lParam != 0 && reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN ? DLGC_WANTMESSAGE : 0);
+    case WM_KEYDOWN:
+        if (KeyDown(wParam)) {
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+        const RECT place = CellRect(CurrentCell());
+        InvalidateRect(window, &place, FALSE);
+        if (message == WM_SETFOCUS) {
+            // After Windows has told a screen reader that the grid has the focus.
+            PostMessageW(window, WM_FOCUS_CURRENT_CELL, 0, 0);
+        }
+        return 0;
+    }
+    case WM_FOCUS_CURRENT_CELL:
+        if (HasFocus()) {
+            FocusCurrentCell();
+        }
+        return 0;
+    case WM_UPDATEUISTATE: {
+        // The focus mark comes and goes with the window's showing of focus marks.
+        const RECT place = CellRect(CurrentCell());
+        InvalidateRect(window, &place, FALSE);
+        break;
+    }
     case WM_GETOBJECT:
         // A screen reader reads the grid as a table of its cells.
         if (const LRESULT answer =

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 
 #include "Accessibility.h"
 #include "CellFace.h"
@@ -16,7 +17,9 @@ namespace tavrelin::ui {
 
 // The grid of cells, painted by one window: each cell is a label with a 1-pixel black border, its
 // background colour, and its caption at its top, as the window's behaviour says it shows. The
-// mouse's presses and releases on the cells go to the behaviour, which makes clicks of them.
+// mouse's presses and releases on the cells go to the behaviour, which makes clicks of them. While
+// a screen reader runs, Tab reaches the grid, whose keys go to the behaviour too, and the current
+// cell shows the focus mark.
 class CellGrid {
 public:
     // A screen reader's questions are answered with the main window's libraries.
@@ -36,6 +39,12 @@ public:
     bool Create(HWND parent, int dpi, HFONT font);
     // Cell Index shows a new face: repaints only that cell and tells a screen reader its new name.
     void ShowCell(int Index);
+    // The current cell moved: its focus mark follows, and a screen reader hears the cell.
+    void ShowCurrentCell(int previous, int current);
+    // Tells a screen reader that the current cell's description is the behaviour's new phrase.
+    void Announce() const;
+    // Whether Tab reaches the grid.
+    void LetTakeFocus(bool takes);
 
     // The grid's window, or null before it is made and after it is gone.
     HWND Window() const { return window_; }
@@ -45,6 +54,11 @@ public:
     RECT CellRect(int Index) const;
     // The cell under a point of the grid's client area, if any.
     std::optional<int> CellAt(POINT point) const;
+    bool HasFocus() const { return window_ != nullptr && GetFocus() == window_; }
+    bool TakesFocus() const;
+    int CurrentCell() const;
+    // What the current cell says besides its name.
+    const std::string& Phrase() const;
     // A shot at the cell, taken on the window's own thread whichever thread asks; false if it
     // cannot be sent there.
     bool PostClick(int Index) const;
@@ -56,9 +70,15 @@ private:
     void Paint(HWND window) const;
     // The release of the left button over this point.
     void Release(POINT point);
+    // A key while the grid has the focus; false if it is none of the grid's.
+    bool KeyDown(WPARAM key);
+    // Tells a screen reader which cell has the focus.
+    void FocusCurrentCell() const;
 
     // A click on the cell wParam, posted by a screen reader's action.
     static constexpr UINT WM_CLICK_CELL = WM_APP;
+    // The focus on the current cell, posted when the grid gets the focus.
+    static constexpr UINT WM_FOCUS_CURRENT_CELL = WM_APP + 1;
 
     design::WindowBehaviour& behaviour_;
     Accessibility& accessibility_;

@@ -58,11 +58,38 @@ HRESULT STDMETHODCALLTYPE CellGridAccessible::get_accRole(VARIANT child, VARIANT
 
 HRESULT STDMETHODCALLTYPE CellGridAccessible::get_accState(VARIANT child, VARIANT* state)
 {
-    if (Cell(child) < 0) {
+    const int cell = Cell(child);
+    if (cell < 0) {
         return NamedAccessible::get_accState(child, state);
     }
-    *state = Int(STATE_SYSTEM_READONLY);
+    LONG flags = STATE_SYSTEM_READONLY;
+    if (grid_.TakesFocus()) {
+        flags |= STATE_SYSTEM_FOCUSABLE;
+    }
+    if (grid_.HasFocus() && grid_.CurrentCell() == cell) {
+        flags |= STATE_SYSTEM_FOCUSED;
+    }
+    *state = Int(flags);
     return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE CellGridAccessible::get_accDescription(VARIANT child, BSTR* text)
+{
+    const int cell = Cell(child);
+    if (cell < 0) {
+        return NamedAccessible::get_accDescription(child, text);
+    }
+    if (cell != grid_.CurrentCell() || grid_.Phrase().empty()) {
+        *text = nullptr;
+        return S_FALSE;
+    }
+    return Text(Widen(grid_.Phrase()), text);
+}
+
+HRESULT STDMETHODCALLTYPE CellGridAccessible::get_accFocus(VARIANT* child)
+{
+    *child = grid_.HasFocus() ? Int(grid_.CurrentCell() + 1) : VARIANT{};
+    return grid_.HasFocus() ? S_OK : S_FALSE;
 }
 
 HRESULT STDMETHODCALLTYPE CellGridAccessible::get_accDefaultAction(VARIANT child, BSTR* text)
@@ -100,7 +127,8 @@ HRESULT STDMETHODCALLTYPE CellGridAccessible::accLocation(LONG* left, LONG* top,
 
 HRESULT STDMETHODCALLTYPE CellGridAccessible::accNavigate(LONG direction, VARIANT start, VARIANT* end)
 {
-    // Among the cells, the next and previous go down each column and on to the next.
+    // Among the cells, the next and previous go down each column and on to the next; up, down, left
+    // and right go to the neighbouring cell, none past the edge. Child ids count from 1.
     const int cell = Cell(start);
     LONG to = 0;
     if (IsSelf(start) && direction == NAVDIR_FIRSTCHILD) {
@@ -111,6 +139,14 @@ HRESULT STDMETHODCALLTYPE CellGridAccessible::accNavigate(LONG direction, VARIAN
         to = cell + 2;
     } else if (cell > 0 && direction == NAVDIR_PREVIOUS) {
         to = cell;
+    } else if (cell >= 0 && direction == NAVDIR_LEFT && CellCol(cell) > 0) {
+        to = cell - FIELD_SIZE + 1;
+    } else if (cell >= 0 && direction == NAVDIR_RIGHT && CellCol(cell) < FIELD_SIZE - 1) {
+        to = cell + FIELD_SIZE + 1;
+    } else if (cell >= 0 && direction == NAVDIR_UP && CellRow(cell) > 0) {
+        to = cell;
+    } else if (cell >= 0 && direction == NAVDIR_DOWN && CellRow(cell) < FIELD_SIZE - 1) {
+        to = cell + 2;
     } else if (cell < 0) {
         return NamedAccessible::accNavigate(direction, start, end);
     }

@@ -18,6 +18,10 @@ public:
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override;
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override;
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override;
+    // The current cell's description is what was last said about it.
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override;
+    // The current cell, while the grid has the focus.
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override;
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* text) override;
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override;
     HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override;

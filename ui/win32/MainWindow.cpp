@@ -58,6 +58,7 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand)
         DestroyWindow(window_);
         return false;
     }
+    behaviour_.SetScreenReaderRunning(ScreenReaderRunning());
     // Focus marks show from the start or only once the keyboard is used, as the system is set.
     SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
     ShowWindow(window_, showCommand);
@@ -130,6 +131,9 @@ bool MainWindow::CreateControls()
                 return false;
             }
             break;
+        case design::FocusStop::Label3:
+            // The grid is made at start-up, last, so that Tab reaches it after "Чисти".
+            break;
         }
     }
 
@@ -166,6 +170,7 @@ HWND MainWindow::FocusStopControl(design::FocusStop stop) const
     case design::FocusStop::Text1: return Text1.Window();
     case design::FocusStop::Picture1: return Picture1.Window();
     case design::FocusStop::Command1: return Command1.Window();
+    case design::FocusStop::Label3: return Label3.Window();
     }
     return nullptr;
 }
@@ -183,6 +188,29 @@ void MainWindow::ShowCell(int Index)
 void MainWindow::ShowCounter(int i, const std::string& text)
 {
     SetWindowTextW(Text2[i].Window(), Widen(text).c_str());
+}
+
+void MainWindow::ShowCurrentCell(int previous, int current)
+{
+    Label3.ShowCurrentCell(previous, current);
+}
+
+void MainWindow::Announce(const std::string& phrase)
+{
+    if (Label3.HasFocus()) {
+        Label3.Announce();
+    } else if (GetFocus() == Command1.Window()) {
+        Command1.Announce(Widen(phrase));
+    }
+}
+
+void MainWindow::LetGridTakeFocus(bool takes)
+{
+    const bool hadFocus = Label3.HasFocus();
+    Label3.LetTakeFocus(takes);
+    if (hadFocus && !takes) {
+        SetFocus(FocusStopControl(design::TAB_ORDER.front()));
+    }
 }
 
 LRESULT MainWindow::ColourControl(HWND control, HDC dc) const
@@ -283,6 +311,10 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         SetFocus(focus_ != nullptr && IsChild(window, focus_) != FALSE ? focus_
                                                                        : FocusStopControl(design::TAB_ORDER.front()));
         return 0;
+    case WM_SETTINGCHANGE:
+        // Perhaps a screen reader started or stopped; not every system says which setting changed.
+        behaviour_.SetScreenReaderRunning(ScreenReaderRunning());
+        break;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_NCDESTROY: window_ = nullptr; break;
     default: break;

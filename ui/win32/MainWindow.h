@@ -54,6 +54,9 @@ private:
     bool LayOutGrid() override;
     void ShowCell(int Index) override;
     void ShowCounter(int i, const std::string& text) override;
+    void ShowCurrentCell(int previous, int current) override;
+    void Announce(const std::string& phrase) override;
+    void LetGridTakeFocus(bool takes) override;
 
     design::WindowBehaviour behaviour_;
 
@@ -72,7 +75,7 @@ private:
     HWND Frame1 = nullptr;
     std::array<HWND, 2> Label2{};
     std::array<Counter, 2> Text2{Counter{accessibility_}, Counter{accessibility_}};
-    PushButton Command1;
+    PushButton Command1{accessibility_};
     RulesBox Text1{accessibility_};
     ClickLabel Label4{behaviour_, design::Label::Switch()};
 };

@@ -15,8 +15,15 @@ public:
     // The library's function that makes a text for the caller to free.
     using AllocString = BSTR(WINAPI*)(const OLECHAR*);
 
-    NamedAccessible(IAccessible* standard, std::wstring name, AllocString allocString)
-        : standard_(standard), name_(std::move(name)), allocString_(allocString)
+    // With no name, the standard object's stands; a description and a role, if given, are the
+    // object's own.
+    NamedAccessible(IAccessible* standard, std::wstring name, AllocString allocString, std::wstring description = {},
+                    LONG role = 0)
+        : standard_(standard),
+          name_(std::move(name)),
+          description_(std::move(description)),
+          role_(role),
+          allocString_(allocString)
     {
     }
     NamedAccessible(const NamedAccessible&) = delete;
@@ -65,7 +72,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
     {
-        if (child.vt == VT_I4 && child.lVal == CHILDID_SELF) {
+        if (child.vt == VT_I4 && child.lVal == CHILDID_SELF && !name_.empty()) {
             return Text(name_, name);
         }
         return standard_->get_accName(child, name);
@@ -76,10 +83,19 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override
     {
+        if (child.vt == VT_I4 && child.lVal == CHILDID_SELF && !description_.empty()) {
+            return Text(description_, text);
+        }
         return standard_->get_accDescription(child, text);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
     {
+        if (child.vt == VT_I4 && child.lVal == CHILDID_SELF && role_ != 0) {
+            *role = VARIANT{};
+            role->vt = VT_I4;
+            role->lVal = role_;
+            return S_OK;
+        }
         return standard_->get_accRole(child, role);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
@@ -138,6 +154,8 @@ protected:
 private:
     IAccessible* standard_;
     std::wstring name_;
+    std::wstring description_;
+    LONG role_;
     AllocString allocString_;
     LONG references_ = 1;
 };

@@ -71,8 +71,9 @@ LRESULT PictureBox::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         InvalidateRect(window, nullptr, FALSE);
         break;
     case WM_GETOBJECT:
-        // A screen reader names the box, which has no caption of its own, by what it shows.
-        if (const LRESULT answer = accessibility_.AnswerNamed(window, wParam, lParam, Widen(design::PICTURE1_NAME));
+        // A screen reader finds the box as a picture, named by what it shows.
+        if (const LRESULT answer = accessibility_.AnswerNamed(window, wParam, lParam, Widen(design::PICTURE1_NAME), {},
+                                                              ROLE_SYSTEM_GRAPHIC);
             answer != 0) {
             return answer;
         }

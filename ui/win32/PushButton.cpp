@@ -1,5 +1,7 @@
 #include "PushButton.h"
 
+#include <utility>
+
 namespace tavrelin::ui {
 
 bool PushButton::Create(HWND parent, const std::wstring& caption, const RECT& place, HFONT font, Colour face, int id)
@@ -44,10 +46,33 @@ void PushButton::Draw(const DRAWITEMSTRUCT& item) const
     RestoreDC(dc, saved);
 }
 
+void PushButton::Announce(std::wstring phrase)
+{
+    description_ = std::move(phrase);
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, Window(), OBJID_CLIENT, CHILDID_SELF);
+}
+
 LRESULT PushButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // A drawn button would report the second press of a double-click only as a double-click.
-    return CallOwnProc(message == WM_LBUTTONDBLCLK ? WM_LBUTTONDOWN : message, wParam, lParam);
+    switch (message) {
+    case WM_LBUTTONDBLCLK:
+        // A drawn button would report the second press of a double-click only as a double-click.
+        return CallOwnProc(WM_LBUTTONDOWN, wParam, lParam);
+    case WM_KILLFOCUS:
+        // The answer belongs to the press, not to the next visit of the button.
+        description_.clear();
+        break;
+    case WM_GETOBJECT:
+        if (!description_.empty()) {
+            if (const LRESULT answer = accessibility_.AnswerNamed(Window(), wParam, lParam, {}, description_);
+                answer != 0) {
+                return answer;
+            }
+        }
+        break;
+    default: break;
+    }
+    return CallOwnProc(message, wParam, lParam);
 }
 
 }  // namespace tavrelin::ui

@@ -19,6 +19,12 @@ std::wstring Widen(std::string_view utf8)
     return utf16;
 }
 
+bool ScreenReaderRunning()
+{
+    BOOL running = FALSE;
+    return SystemParametersInfoW(SPI_GETSCREENREADER, 0, &running, 0) != FALSE && running != FALSE;
+}
+
 int DisplayDpi()
 {
     HDC screen = GetDC(nullptr);

@@ -25,6 +25,9 @@ constexpr COLORREF ToCOLORREF(Colour colour)
 // The game's and the design's texts are UTF-8; the Windows API takes UTF-16.
 std::wstring Widen(std::string_view utf8);
 
+// Whether a screen reader runs, as it tells the system; WM_SETTINGCHANGE tells when that changes.
+bool ScreenReaderRunning();
+
 // The dots per inch of the display the window is shown on; the program is aware of the system's.
 int DisplayDpi();
 
