@@ -258,7 +258,10 @@ public:
         said.push_back("current " + std::to_string(previous) + " to " + std::to_string(current));
     }
     void Announce(const std::string& phrase) override { said.push_back("say " + phrase); }
-    void LetGridTakeFocus(bool takes) override { said.push_back(takes ? "grid takes focus" : "grid takes no focus"); }
+    void LetGridTakeFocus(bool takes) override
+    {
+        said.emplace_back(takes ? "grid takes focus" : "grid takes no focus");
+    }
     void SeedFromClock() override { said.emplace_back("seed"); }
     double Next() override { return generator_.Next(); }
 
