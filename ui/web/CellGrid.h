@@ -30,6 +30,8 @@ public:
     // Takes the grid's place of the design and fills it with its cells, each as the behaviour says
     // it shows.
     void LayOut();
+    // The grid's table, or null before it is made.
+    emscripten::val Element() const { return table_; }
     // Cell Index shows a new face: repaints only that cell and tells a screen reader its new name.
     void ShowCell(int Index);
     // A click on the cell, from a screen reader's command.

@@ -22,6 +22,8 @@ public:
 
     // Makes the label at this place in pixels, last on the parent, in this colour.
     void Create(const emscripten::val& parent, design::Rect place, Colour background);
+    // The label's element, or null before it is made.
+    emscripten::val Element() const { return element_; }
 
     // A press on the label, and its release wherever it happens.
     void HandleEvent(emscripten::val event) override;

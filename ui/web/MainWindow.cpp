@@ -57,6 +57,7 @@ void MainWindow::CreateControls()
     SetStyle(Label1, "text-align", ToCssTextAlign(design::LABEL1_ALIGNMENT));
 
     Label3.Create(client_);
+    Label3.Element().set("id", std::string("Label3"));
 
     Frame1 = CreateElement(client_, "fieldset", design::ToPixels(design::FRAME1));
     Frame1.set("id", std::string("Frame1"));
@@ -66,8 +67,8 @@ void MainWindow::CreateControls()
     legend.set("textContent", std::string(design::FRAME1_CAPTION));
     Frame1.call<void>("appendChild", legend);
     for (int i = 0; i < 2; ++i) {
-        Label2[i] = CreateElement(client_, "label",
-                                  design::ToPixels(design::OnClientArea(design::FRAME1, design::LABEL2[i])));
+        Label2[i] =
+            CreateElement(client_, "label", design::ToPixels(design::OnClientArea(design::FRAME1, design::LABEL2[i])));
         Label2[i].set("id", ElementId("Label2", i));
         Label2[i].set("textContent", std::string(design::LABEL2_CAPTIONS[i]));
         SetStyle(Label2[i], "background-color", ToCssColour(design::ORANGE));
@@ -75,8 +76,8 @@ void MainWindow::CreateControls()
 
         // The frame stays disabled, and so does each counter, which only shows; both keep their
         // normal colours and text. A counter is known by its caption to a screen reader.
-        Text2[i] = CreateElement(client_, "input",
-                                 design::ToPixels(design::OnClientArea(design::FRAME1, design::TEXT2[i])));
+        Text2[i] =
+            CreateElement(client_, "input", design::ToPixels(design::OnClientArea(design::FRAME1, design::TEXT2[i])));
         Text2[i].set("id", ElementId("Text2", i));
         Text2[i].set("disabled", true);
         Label2[i].set("htmlFor", ElementId("Text2", i));
@@ -86,6 +87,7 @@ void MainWindow::CreateControls()
     }
 
     Label4.Create(client_, design::ToPixels(design::LABEL4), design::LAVENDER);
+    Label4.Element().set("id", std::string("Label4"));
 
     for (const design::FocusStop stop : design::TAB_ORDER) {
         switch (stop) {
@@ -102,17 +104,20 @@ void MainWindow::CreateControls()
             SetStyle(Text1, "user-select", "text");
             break;
         case design::FocusStop::Picture1:
-            Picture1.Create(client_, design::ToPixels(design::PICTURE1), assets::WARSHIPS_JPEG,
-                            design::PICTURE1_NAME);
+            Picture1.Create(client_, design::ToPixels(design::PICTURE1), assets::WARSHIPS_JPEG, design::PICTURE1_NAME);
             Picture1.Element().set("id", std::string("Picture1"));
             break;
         case design::FocusStop::Command1:
-            Command1.Create(client_, design::COMMAND1_CAPTION, design::ToPixels(design::COMMAND1),
-                            design::SIGNAL_RED);
+            Command1.Create(client_, design::COMMAND1_CAPTION, design::ToPixels(design::COMMAND1), design::SIGNAL_RED);
             Command1.Element().set("id", ElementId("Command1", design::COMMAND1_INDEX));
+            break;
+        case design::FocusStop::Label3:
+            // Made with the controls that never take the focus: on the page it never does.
             break;
         }
     }
+
+    Spoken.Create(client_);
 }
 
 void MainWindow::Show()
@@ -144,6 +149,7 @@ val MainWindow::FocusStopControl(design::FocusStop stop) const
     case design::FocusStop::Text1: return Text1;
     case design::FocusStop::Picture1: return Picture1.Element();
     case design::FocusStop::Command1: return Command1.Element();
+    case design::FocusStop::Label3: return Label3.Element();
     }
     return val::null();
 }
@@ -162,6 +168,11 @@ void MainWindow::ShowCell(int Index)
 void MainWindow::ShowCounter(int i, const std::string& text)
 {
     Text2[i].set("value", text);
+}
+
+void MainWindow::Announce(const std::string& phrase)
+{
+    Spoken.Announce(phrase);
 }
 
 }  // namespace tavrelin::ui

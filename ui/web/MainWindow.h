@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "Announcer.h"
 #include "CellGrid.h"
 #include "ClickLabel.h"
 #include "PictureBox.h"
@@ -38,6 +39,12 @@ private:
     bool LayOutGrid() override;
     void ShowCell(int Index) override;
     void ShowCounter(int i, const std::string& text) override;
+    void Announce(const std::string& phrase) override;
+    // A page cannot learn whether a screen reader runs, and needs not: screen readers reach and
+    // activate the cells in their browse mode. So the grid never takes the focus, has no current
+    // cell to move, and the behaviour never asks for these.
+    void ShowCurrentCell(int /*previous*/, int /*current*/) override {}
+    void LetGridTakeFocus(bool /*takes*/) override {}
 
     design::WindowBehaviour behaviour_;
 
@@ -54,6 +61,7 @@ private:
     PushButton Command1{[this] { behaviour_.Command1_Click(design::COMMAND1_INDEX); }};
     emscripten::val Text1 = emscripten::val::null();
     ClickLabel Label4{behaviour_, design::Label::Switch()};
+    Announcer Spoken;
 };
 
 }  // namespace tavrelin::ui

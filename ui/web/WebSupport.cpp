@@ -137,8 +137,8 @@ bool IsDoublePress(const val& event)
 }
 
 EventHandler::EventHandler()
-    : listener_(val::module_property("HandEvent")
-                    .call<val>("bind", val::null(), reinterpret_cast<std::uintptr_t>(this)))
+    : listener_(
+          val::module_property("HandEvent").call<val>("bind", val::null(), reinterpret_cast<std::uintptr_t>(this)))
 {
 }
 
