@@ -31,37 +31,47 @@ void CellGrid::Create(const val& parent)
 void CellGrid::LayOut()
 {
     Place(table_, design::GridPlace(design::DESIGN_DPI));
-    std::vector<val> rows;
-    for (int row = 0; row < FIELD_SIZE; ++row) {
-        rows.push_back(table_.call<val>("insertRow"));
+    // The template cell, at the top-left: at the design's dots per inch every cell has its size.
+    val row = table_.call<val>("insertRow");
+    val Template = row.call<val>("insertCell");
+    const design::Rect place = design::CellPlace(0, design::DESIGN_DPI);
+    SetStyle(Template, "width", ToCssPixels(place.Width));
+    SetStyle(Template, "height", ToCssPixels(place.Height));
+    SetStyle(Template, "box-sizing", "border-box");
+    SetStyle(Template, "padding", "0");
+    SetStyle(Template, "border", ToCssPixels(BORDER) + " solid CanvasText");
+    SetStyle(Template, "text-align", ToCssTextAlign(alignment_));
+    SetStyle(Template, "vertical-align", "top");
+    // A caption's line fills the cell inside its border, so that no caption makes its row taller.
+    SetStyle(Template, "line-height", ToCssPixels(place.Height - 2 * BORDER));
+    Paint(Template, Face(0));
+    // The other cells of the top row are copies of the template, and the other rows copies of the
+    // top row, so that every cell starts as the template shows.
+    for (int col = 1; col < FIELD_SIZE; ++col) {
+        row.call<void>("appendChild", Template.call<val>("cloneNode"));
     }
-    // The cells are made in the order of their indexes, down each column in turn, so each row gets
-    // its cells from left to right.
+    for (int other = 1; other < FIELD_SIZE; ++other) {
+        row["parentNode"].call<void>("appendChild", row.call<val>("cloneNode", true));
+    }
+    // The table lists its cells row by row; cell indexes run down each column in turn.
+    const val listed = table_.call<val>("getElementsByTagName", std::string("td"));
     for (int n = 0; n < CellCount(); ++n) {
-        val cell = rows[CellRow(n)].call<val>("insertCell");
-        const design::Rect place = design::CellPlace(n, design::DESIGN_DPI);
-        SetStyle(cell, "width", ToCssPixels(place.Width));
-        SetStyle(cell, "height", ToCssPixels(place.Height));
-        SetStyle(cell, "box-sizing", "border-box");
-        SetStyle(cell, "padding", "0");
-        SetStyle(cell, "border", ToCssPixels(BORDER) + " solid CanvasText");
-        SetStyle(cell, "text-align", ToCssTextAlign(alignment_));
-        SetStyle(cell, "vertical-align", "top");
-        // A caption's line fills the cell inside its border, so that no caption makes its row taller.
-        SetStyle(cell, "line-height", ToCssPixels(place.Height - 2 * BORDER));
-        accessible_.Attach(cell);
-        cells_.push_back(cell);
-        ShowCell(n);
+        cells_.push_back(listed[CellRow(n) * FIELD_SIZE + CellCol(n)]);
+        accessible_.Attach(cells_.back());
+        accessible_.Rename(cells_.back(), n);
     }
 }
 
 void CellGrid::ShowCell(int Index)
 {
-    const CellFace& face = Face(Index);
-    val& cell = cells_[Index];
+    Paint(cells_[Index], Face(Index));
+    accessible_.Rename(cells_[Index], Index);
+}
+
+void CellGrid::Paint(val& cell, const CellFace& face)
+{
     SetStyle(cell, "background-color", ToCssColour(face.BackColor));
     cell.set("textContent", std::string(face.Caption));
-    accessible_.Rename(cell, Index);
 }
 
 void CellGrid::Click(int Index)

@@ -27,8 +27,8 @@ public:
 
     // Makes the grid's table on the parent, without cells yet.
     void Create(const emscripten::val& parent);
-    // Takes the grid's place of the design and fills it with its cells, each as the behaviour says
-    // it shows.
+    // Takes the grid's place of the design and fills it with copies of the template cell, each as
+    // the behaviour says it shows.
     void LayOut();
     // The grid's table, or null before it is made.
     emscripten::val Element() const { return table_; }
@@ -46,6 +46,9 @@ public:
     void HandleEvent(emscripten::val event) override;
 
 private:
+    // Shows a cell's colour and caption.
+    static void Paint(emscripten::val& cell, const CellFace& face);
+
     design::WindowBehaviour& behaviour_;
     design::Alignment alignment_;
     CellGridAccessible accessible_{*this};

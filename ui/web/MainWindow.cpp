@@ -136,11 +136,12 @@ void MainWindow::HandleEvent(val /*event*/)
 void MainWindow::FitToPage()
 {
     const design::Rect client = design::ToPixels(design::CLIENT_AREA);
-    const double pageWidth = val::global("document")["documentElement"]["clientWidth"].as<double>();
-    const double scale = std::min(1.0, pageWidth / client.Width);
-    SetStyle(window_, "width", ToCssPixels(client.Width * scale));
-    SetStyle(window_, "height", ToCssPixels(client.Height * scale));
-    SetStyle(client_, "transform", "scale(" + std::to_string(scale) + ")");
+    const int pageWidth = val::global("document")["documentElement"]["clientWidth"].as<int>();
+    // The browser works out the scale, the page's width over the client area's, at most 1.
+    const std::string scale = std::to_string(std::min(pageWidth, client.Width)) + " / " + std::to_string(client.Width);
+    SetStyle(window_, "width", "calc(" + ToCssPixels(client.Width) + " * " + scale + ")");
+    SetStyle(window_, "height", "calc(" + ToCssPixels(client.Height) + " * " + scale + ")");
+    SetStyle(client_, "transform", "scale(calc(" + scale + "))");
 }
 
 val MainWindow::FocusStopControl(design::FocusStop stop) const

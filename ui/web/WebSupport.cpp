@@ -32,15 +32,9 @@ EMSCRIPTEN_BINDINGS(tavrelin_events)
     emscripten::function("HandEvent", &HandEvent);
 }
 
-std::string ToCssPixels(double pixels)
+std::string ToCssPixels(int pixels)
 {
-    // Whole pixels as whole numbers, the others to a millionth of a pixel.
-    std::string number = std::to_string(pixels);
-    number.erase(number.find_last_not_of('0') + 1);
-    if (number.back() == '.') {
-        number.pop_back();
-    }
-    return number + "px";
+    return std::to_string(pixels) + "px";
 }
 
 std::string ToCssColour(Colour colour)

@@ -19,7 +19,7 @@ namespace tavrelin::ui {
 
 // A length in CSS pixels. The browser makes a CSS pixel the size of a pixel at 96 dots per inch on
 // every display, so the design's pixels at DESIGN_DPI are CSS pixels.
-std::string ToCssPixels(double pixels);
+std::string ToCssPixels(int pixels);
 
 std::string ToCssColour(Colour colour);
 
