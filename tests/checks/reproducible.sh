@@ -4,6 +4,7 @@
 # build; on a difference, shows where the two differ.
 #   reproducible.sh deb BUILD_DIR       the Debian package, packed from BUILD_DIR and from a new build
 #   reproducible.sh windows BUILD_DIR   Tavrelin.exe and its setup, from the Windows BUILD_DIR and a new build
+#   reproducible.sh web BUILD_DIR       Tavrelin.html, from the web BUILD_DIR and a new build
 set -euo pipefail
 mode=$1
 first=$(realpath "$2")
@@ -58,5 +59,12 @@ case "$mode" in
         done
         exit "$status"
         ;;
-    *) echo "usage: $0 deb|windows BUILD_DIR" >&2; exit 2 ;;
+    web)
+        second_build -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
+        if ! same "$first/Tavrelin.html" "$work/second/Tavrelin.html" Tavrelin.html; then
+            cmp -l "$first/Tavrelin.html" "$work/second/Tavrelin.html" | head -n 20 >&2 || true
+            exit 1
+        fi
+        ;;
+    *) echo "usage: $0 deb|windows|web BUILD_DIR" >&2; exit 2 ;;
 esac

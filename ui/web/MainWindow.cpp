@@ -1,0 +1,179 @@
+#include "MainWindow.h"
+
+#include <algorithm>
+
+#include "EmbeddedFiles.h"
+#include "RulesText.h"
+#include "ScreenReader.h"
+#include "WindowDesign.h"
+
+namespace tavrelin::ui {
+
+using emscripten::val;
+
+namespace {
+
+// The element id of a control of an array, as the controls are named in the design.
+std::string ElementId(const char* control, int index)
+{
+    return std::string(control) + "_" + std::to_string(index);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(RandomSource& random) : behaviour_(random, *this)
+{
+    CreateControls();
+    behaviour_.Form_Load();
+}
+
+// The order of creation is the order of the page, which is the order of reading, of Tab and of
+// stacking, last on top: the controls that never take the focus come first, each counter after its
+// caption and the frame before both; then the three that take it, in the order of Tab, so the rules
+// box also covers the switch.
+void MainWindow::CreateControls()
+{
+    val document = val::global("document");
+    document.set("title", design::WindowCaption());
+    val icon = document.call<val>("createElement", std::string("link"));
+    icon.set("rel", std::string("icon"));
+    icon.set("href", DataUrl("image/png", assets::ICON_PNG));
+    document["head"].call<void>("appendChild", icon);
+
+    window_ = document.call<val>("createElement", std::string("div"));
+    SetStyle(window_, "position", "relative");
+    client_ = CreateElement(window_, "main", design::ToPixels(design::CLIENT_AREA));
+    SetStyle(client_, "background-color", ToCssColour(design::LAVENDER));
+    SetStyle(client_, "font", DesignFont());
+    SetStyle(client_, "overflow", "hidden");
+    SetStyle(client_, "transform-origin", "left top");
+    // Only the rules text can be selected, as on the desktop.
+    SetStyle(client_, "user-select", "none");
+
+    Label1 = CreateElement(client_, "div", design::ToPixels(design::LABEL1));
+    Label1.set("id", ElementId("Label1", 0));
+    Label1.set("textContent", std::string(design::LABEL1_CAPTION));
+    SetStyle(Label1, "background-color", ToCssColour(design::ORANGE));
+    SetStyle(Label1, "text-align", ToCssTextAlign(design::LABEL1_ALIGNMENT));
+
+    Label3.Create(client_);
+    Label3.Element().set("id", std::string("Label3"));
+
+    Frame1 = CreateElement(client_, "fieldset", design::ToPixels(design::FRAME1));
+    Frame1.set("id", std::string("Frame1"));
+    Frame1.set("disabled", true);
+    SetStyle(Frame1, "padding", "0 6px");
+    val legend = document.call<val>("createElement", std::string("legend"));
+    legend.set("textContent", std::string(design::FRAME1_CAPTION));
+    Frame1.call<void>("appendChild", legend);
+    for (int i = 0; i < 2; ++i) {
+        Label2[i] =
+            CreateElement(client_, "label", design::ToPixels(design::OnClientArea(design::FRAME1, design::LABEL2[i])));
+        Label2[i].set("id", ElementId("Label2", i));
+        Label2[i].set("textContent", std::string(design::LABEL2_CAPTIONS[i]));
+        SetStyle(Label2[i], "background-color", ToCssColour(design::ORANGE));
+        SetStyle(Label2[i], "text-align", ToCssTextAlign(design::LABEL2_ALIGNMENT[i]));
+
+        // The frame stays disabled, and so does each counter, which only shows; both keep their
+        // normal colours and text. A counter is known by its caption to a screen reader.
+        Text2[i] =
+            CreateElement(client_, "input", design::ToPixels(design::OnClientArea(design::FRAME1, design::TEXT2[i])));
+        Text2[i].set("id", ElementId("Text2", i));
+        Text2[i].set("disabled", true);
+        Label2[i].set("htmlFor", ElementId("Text2", i));
+        SetStyle(Text2[i], "background-color", ToCssColour(design::TEXT2_COLOURS[i]));
+        SetStyle(Text2[i], "color", "FieldText");
+        SetStyle(Text2[i], "text-align", "center");
+    }
+
+    Label4.Create(client_, design::ToPixels(design::LABEL4), design::LAVENDER);
+    Label4.Element().set("id", std::string("Label4"));
+
+    for (const design::FocusStop stop : design::TAB_ORDER) {
+        switch (stop) {
+        case design::FocusStop::Text1:
+            Text1 = CreateElement(client_, "textarea", design::ToPixels(design::TEXT1));
+            Text1.set("id", ElementId("Text1", 0));
+            Text1.set("readOnly", true);
+            Text1.set("value", std::string(design::RULES_TEXT));
+            // The text is shown from its start, where the focus finds the caret.
+            Text1.call<void>("setSelectionRange", 0, 0);
+            Text1.call<void>("setAttribute", std::string("aria-label"), std::string(design::TEXT1_NAME));
+            SetStyle(Text1, "resize", "none");
+            SetStyle(Text1, "overflow-y", "scroll");
+            SetStyle(Text1, "user-select", "text");
+            break;
+        case design::FocusStop::Picture1:
+            Picture1.Create(client_, design::ToPixels(design::PICTURE1), assets::WARSHIPS_JPEG, design::PICTURE1_NAME);
+            Picture1.Element().set("id", std::string("Picture1"));
+            break;
+        case design::FocusStop::Command1:
+            Command1.Create(client_, design::COMMAND1_CAPTION, design::ToPixels(design::COMMAND1), design::SIGNAL_RED);
+            Command1.Element().set("id", ElementId("Command1", design::COMMAND1_INDEX));
+            break;
+        case design::FocusStop::Label3:
+            // Made with the controls that never take the focus: on the page it never does.
+            break;
+        }
+    }
+
+    Spoken.Create(client_);
+}
+
+void MainWindow::Show()
+{
+    val::global("document")["body"].call<void>("appendChild", window_);
+    FitToPage();
+    Listen(val::global("window"), "resize");
+    FocusStopControl(design::TAB_ORDER.front()).call<void>("focus");
+}
+
+void MainWindow::HandleEvent(val /*event*/)
+{
+    FitToPage();
+}
+
+void MainWindow::FitToPage()
+{
+    const design::Rect client = design::ToPixels(design::CLIENT_AREA);
+    const int pageWidth = val::global("document")["documentElement"]["clientWidth"].as<int>();
+    // The browser works out the scale, the page's width over the client area's, at most 1.
+    const std::string scale = std::to_string(std::min(pageWidth, client.Width)) + " / " + std::to_string(client.Width);
+    SetStyle(window_, "width", "calc(" + ToCssPixels(client.Width) + " * " + scale + ")");
+    SetStyle(window_, "height", "calc(" + ToCssPixels(client.Height) + " * " + scale + ")");
+    SetStyle(client_, "transform", "scale(calc(" + scale + "))");
+}
+
+val MainWindow::FocusStopControl(design::FocusStop stop) const
+{
+    switch (stop) {
+    case design::FocusStop::Text1: return Text1;
+    case design::FocusStop::Picture1: return Picture1.Element();
+    case design::FocusStop::Command1: return Command1.Element();
+    case design::FocusStop::Label3: return Label3.Element();
+    }
+    return val::null();
+}
+
+bool MainWindow::LayOutGrid()
+{
+    Label3.LayOut();
+    return true;
+}
+
+void MainWindow::ShowCell(int Index)
+{
+    Label3.ShowCell(Index);
+}
+
+void MainWindow::ShowCounter(int i, const std::string& text)
+{
+    Text2[i].set("value", text);
+}
+
+void MainWindow::Announce(const std::string& phrase)
+{
+    Spoken.Announce(phrase);
+}
+
+}  // namespace tavrelin::ui

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <array>
+
+#include "Announcer.h"
+#include "CellGrid.h"
+#include "ClickLabel.h"
+#include "PictureBox.h"
+#include "PushButton.h"
+#include "WebSupport.h"
+#include "WindowBehaviour.h"
+#include "WindowView.h"
+
+namespace tavrelin::ui {
+
+// The game's one window as a page of a web browser. It turns the window's design into the page's
+// elements, hands every input to the window's behaviour, and draws what the behaviour tells it to.
+class MainWindow : public EventHandler, private design::WindowView {
+public:
+    // Makes the window and runs its start-up; the generator is seeded there, once per page load.
+    explicit MainWindow(RandomSource& random);
+
+    // Puts the window in the middle of the page, with the keyboard focus on the first stop of Tab.
+    void Show();
+
+    // The page changes its size.
+    void HandleEvent(emscripten::val event) override;
+
+private:
+    void CreateControls();
+    // Shows the client area at its own size, or scaled down to the page's width, keeping its
+    // proportions, where the page is narrower.
+    void FitToPage();
+    // The control that stands for a stop of the order of Tab.
+    emscripten::val FocusStopControl(design::FocusStop stop) const;
+
+    bool LayOutGrid() override;
+    void ShowCell(int Index) override;
+    void ShowCounter(int i, const std::string& text) override;
+    void Announce(const std::string& phrase) override;
+    // A page cannot learn whether a screen reader runs, and needs not: screen readers reach and
+    // activate the cells in their browse mode. So the grid never takes the focus, has no current
+    // cell to move, and the behaviour never asks for these.
+    void ShowCurrentCell(int /*previous*/, int /*current*/) override {}
+    void LetGridTakeFocus(bool /*takes*/) override {}
+
+    design::WindowBehaviour behaviour_;
+
+    // The window on the page, as large as its client area is shown, and the client area in it.
+    emscripten::val window_ = emscripten::val::null();
+    emscripten::val client_ = emscripten::val::null();
+
+    emscripten::val Label1 = emscripten::val::null();
+    CellGrid Label3{behaviour_, design::LABEL3_ALIGNMENT};
+    PictureBox Picture1;
+    emscripten::val Frame1 = emscripten::val::null();
+    std::array<emscripten::val, 2> Label2{emscripten::val::null(), emscripten::val::null()};
+    std::array<emscripten::val, 2> Text2{emscripten::val::null(), emscripten::val::null()};
+    PushButton Command1{[this] { behaviour_.Command1_Click(design::COMMAND1_INDEX); }};
+    emscripten::val Text1 = emscripten::val::null();
+    ClickLabel Label4{behaviour_, design::Label::Switch()};
+    Announcer Spoken;
+};
+
+}  // namespace tavrelin::ui
