@@ -44,10 +44,13 @@ private:
     // Places the whole window, frame included, in the middle of the screen before it is first shown.
     void CentreOnScreen();
 
+    // The grid is one widget, placed at start-up.
     bool LayOutGrid() override;
+    // A changed cell and the current cell are repainted; a counter is a line edit given its text.
     void ShowCell(int Index) override;
-    void ShowCounter(int i, const std::string& text) override;
     void ShowCurrentCell(int previous, int current) override;
+    void ShowCounter(int i, const std::string& text) override;
+    // The phrase is an unseen notification's; the grid's focus policy follows the screen reader.
     void Announce(const std::string& phrase) override;
     void LetGridTakeFocus(bool takes) override;
 

@@ -51,12 +51,16 @@ private:
     // The colours of the controls that Windows draws itself.
     LRESULT ColourControl(HWND control, HDC dc) const;
 
-    bool LayOutGrid() override;
-    void ShowCell(int Index) override;
-    void ShowCounter(int i, const std::string& text) override;
-    void ShowCurrentCell(int previous, int current) override;
+    // The phrase is the focused control's description, and the grid a tab stop while a screen
+    // reader runs.
     void Announce(const std::string& phrase) override;
     void LetGridTakeFocus(bool takes) override;
+    // A counter is a text box given its text; a changed cell and the current cell are invalidated.
+    void ShowCounter(int i, const std::string& text) override;
+    void ShowCell(int Index) override;
+    void ShowCurrentCell(int previous, int current) override;
+    // The grid is one window, made at start-up, last, so that Tab reaches it after "Чисти".
+    bool LayOutGrid() override;
 
     design::WindowBehaviour behaviour_;
 
