@@ -274,7 +274,8 @@ urls = {request["request"]["url"] for request in requests if request.get("docume
 check(all(url == URL or url.startswith("data:") for url in urls), f"the page asked for {urls}")
 check(not any(request["request"]["url"].startswith(("http", "ws")) for request in requests), "the network was used")
 
-# A phone's width: the whole area visible, scaled to the page's width, and a tap where a cell shows.
+# A phone's width: the whole area visible, scaled to the page's width, and a click and a finger's
+# tap where a cell shows.
 browser.set_window_size(360, 800)
 box = run("return document.querySelector('main').getBoundingClientRect()")
 check(abs(box["x"]) < 0.5 and abs(box["width"] - 360) < 0.5 and abs(box["height"] - 461 * 360 / 508) < 0.5 and
@@ -283,6 +284,12 @@ click(*CLEAR)
 click(*cell_centre(100))
 check(run("return Label3.rows[2].cells[7].style.backgroundColor") != "rgb(255, 255, 255)" and
       counters()[1] == "1", "a click where cell 100 shows in a scaled window does not shoot it alone")
+cdp("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 1})
+cell = run("return Label3.rows[3].cells[4].getBoundingClientRect()")
+for kind, points in (("touchStart", [{"x": cell["x"] + 5, "y": cell["y"] + 5}]), ("touchEnd", [])):
+    cdp("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+check(counters()[1] == "2" and
+      run("return Label3.rows[3].cells[4].style.backgroundColor") != "rgb(255, 255, 255)", "a tap on a cell shoots nothing")
 
 # Without WebAssembly, and without JavaScript, the page says so.
 cdp("Page.addScriptToEvaluateOnNewDocument", {"source": "delete globalThis.WebAssembly;"})

@@ -62,10 +62,13 @@ void MainWindow::CreateControls()
     Frame1 = CreateElement(client_, "fieldset", design::ToPixels(design::FRAME1));
     Frame1.set("id", std::string("Frame1"));
     Frame1.set("disabled", true);
+    // The frame's caption stands a little in from its corner, on the frame's line.
     SetStyle(Frame1, "padding", "0 6px");
     val legend = document.call<val>("createElement", std::string("legend"));
     legend.set("textContent", std::string(design::FRAME1_CAPTION));
     Frame1.call<void>("appendChild", legend);
+    // The captions and counters stand on the client area beside the frame, not in it, where its
+    // caption would move them down.
     for (int i = 0; i < 2; ++i) {
         Label2[i] =
             CreateElement(client_, "label", design::ToPixels(design::OnClientArea(design::FRAME1, design::LABEL2[i])));
