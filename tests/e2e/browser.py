@@ -161,7 +161,8 @@ cells = run("return [...Label3.rows].map(row => [...row.cells].map(cell => { con
 for row in range(14):
     for col in range(14):
         check(cells[row][col] == [left + 8 + 20 * col, top + 32 + 20 * row, 20, 20], f"cell {col}, {row} misplaced")
-check(run("return document.querySelector('main').getBoundingClientRect().width") == 508, "the client area is not 508 wide")
+check(run("return document.querySelector('main').getBoundingClientRect().width") == 508,
+      "the client area is not 508 pixels wide")
 
 # The colours, and the picture at its own size from the box's inner corner, cut off at its right.
 at = screen()
@@ -288,8 +289,8 @@ cdp("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 1}
 cell = run("return Label3.rows[3].cells[4].getBoundingClientRect()")
 for kind, points in (("touchStart", [{"x": cell["x"] + 5, "y": cell["y"] + 5}]), ("touchEnd", [])):
     cdp("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
-check(counters()[1] == "2" and
-      run("return Label3.rows[3].cells[4].style.backgroundColor") != "rgb(255, 255, 255)", "a tap on a cell shoots nothing")
+check(counters()[1] == "2" and run("return Label3.rows[3].cells[4].style.backgroundColor") != "rgb(255, 255, 255)",
+      "a tap on a cell shoots nothing")
 
 # Without WebAssembly, and without JavaScript, the page says so.
 cdp("Page.addScriptToEvaluateOnNewDocument", {"source": "delete globalThis.WebAssembly;"})
