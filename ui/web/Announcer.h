@@ -13,6 +13,7 @@ public:
     // Makes the region, last on the parent; a region must be on the page before it changes.
     void Create(const emscripten::val& parent);
 
+    // Says the phrase, which becomes the region's text.
     void Announce(const std::string& phrase);
 
 private:

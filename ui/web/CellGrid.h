@@ -37,6 +37,7 @@ public:
     // A click on the cell, from a screen reader's command.
     void Click(int Index);
 
+    // How many cells the grid has, and what cell Index shows now, as the behaviour says.
     int CellCount() const;
     const CellFace& Face(int Index) const;
     // The cell under a point given from the grid's top-left corner, if any.

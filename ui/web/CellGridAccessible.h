@@ -13,6 +13,7 @@ class CellGrid;
 // keyboard focus, and no cell takes a stop of Tab.
 class CellGridAccessible : public EventHandler {
 public:
+    // Names and activates the cells of this grid.
     explicit CellGridAccessible(CellGrid& grid) : grid_(grid) {}
 
     // Makes a cell of the table one that a screen reader can activate.

@@ -29,6 +29,7 @@ public:
     void HandleEvent(emscripten::val event) override;
 
 private:
+    // Makes every control but the grid's cells, in the order of the page.
     void CreateControls();
     // Shows the client area at its own size, or scaled down to the page's width, keeping its
     // proportions, where the page is narrower.
@@ -36,9 +37,12 @@ private:
     // The control that stands for a stop of the order of Tab.
     emscripten::val FocusStopControl(design::FocusStop stop) const;
 
+    // The grid is a table, filled with its cells at start-up.
     bool LayOutGrid() override;
+    // A changed cell is repainted and renamed; a counter is a text box given its text.
     void ShowCell(int Index) override;
     void ShowCounter(int i, const std::string& text) override;
+    // The phrase is a polite live region's text.
     void Announce(const std::string& phrase) override;
     // A page cannot learn whether a screen reader runs, and needs not: screen readers reach and
     // activate the cells in their browse mode. So the grid never takes the focus, has no current

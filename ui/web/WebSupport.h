@@ -21,6 +21,7 @@ namespace tavrelin::ui {
 // every display, so the design's pixels at DESIGN_DPI are CSS pixels.
 std::string ToCssPixels(int pixels);
 
+// A colour as CSS's rgb().
 std::string ToCssColour(Colour colour);
 
 // How a caption stands across its control, as CSS's text-align.
@@ -66,6 +67,7 @@ bool IsDoublePress(const emscripten::val& event);
 // address, so it is neither copied nor moved, and it outlives every element it listens to.
 class EventHandler {
 public:
+    // The page knows the object by its address.
     EventHandler(const EventHandler&) = delete;
     EventHandler(EventHandler&&) = delete;
     EventHandler& operator=(const EventHandler&) = delete;
