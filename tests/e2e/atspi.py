@@ -2,6 +2,8 @@
 """Reads the game's window through the accessibility bus, as a screen reader does.
 
     atspi.py counters   prints the two counters' texts: ship cells to find, then attempts
+    atspi.py counter-places  prints, for each counter, its box and its number's place on the screen,
+                        each as x y width height, then the offset of the character at the box's centre
     atspi.py focus      prints the role and name of the control that has the keyboard focus; for the
                         grid, of its focused cell, with the cell's description after " | " if any
     atspi.py cells      prints each cell of the grid, one line each in the table's order: its name
@@ -49,8 +51,16 @@ def role(accessible):
 def counter(win, caption):
     for accessible in descendants(win):
         if accessible.getRoleName() == "text" and accessible.name == caption:
-            return accessible.queryText().getText(0, -1)
+            return accessible
     sys.exit(f"no counter named {caption}")
+
+
+def counter_place(accessible):
+    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    text = accessible.queryText()
+    number = text.getRangeExtents(0, text.characterCount, pyatspi.DESKTOP_COORDS)
+    centre = text.getOffsetAtPoint(box.x + box.width // 2, box.y + box.height // 2, pyatspi.DESKTOP_COORDS)
+    return " ".join(str(n) for n in (box.x, box.y, box.width, box.height, *number, centre))
 
 
 def grid(win):
@@ -85,7 +95,10 @@ def new_name(win, index, press):
 def main():
     win = window()
     if sys.argv[1] == "counters":
-        print(counter(win, "Остават:"), counter(win, "Опита:"))
+        print(*(counter(win, caption).queryText().getText(0, -1) for caption in ("Остават:", "Опита:")))
+    elif sys.argv[1] == "counter-places":
+        for caption in ("Остават:", "Опита:"):
+            print(counter_place(counter(win, caption)))
     elif sys.argv[1] == "focus":
         focused = [a for a in descendants(win) if a.getState().contains(pyatspi.STATE_FOCUSED)]
         # The focused control is the outermost focused object; a text box reports its inner parts too.

@@ -85,6 +85,9 @@ start_display() {
     on_exit "kill $!"
     read -r -t 20 number <&3 || fail "Xvfb did not start"
     export DISPLAY=":$number"
+    # The accessibility bus, started later from the session bus, follows the pointer on this
+    # display too, for a screen reader's mouse review.
+    [ -z "${TAVRELIN_E2E_SESSION:-}" ] || dbus-update-activation-environment DISPLAY
 }
 
 # Starts openbox on the display and waits until it manages windows.

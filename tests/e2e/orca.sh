@@ -2,10 +2,10 @@
 # What a blind player hears: the real Orca screen reader runs on the test's own X display and
 # session bus, with no sound device, as the desktop's screen reader, and the test reads what Orca
 # speaks from Orca's debug log while it plays a game from the keyboard alone, as a blind player
-# would.
+# would, and then while it reads the counters under the pointer.
 #   orca.sh PROGRAM
 # Needs: apt-get install --no-install-recommends orca (it brings at-spi2-core, python3-pyatspi and
-# speech-dispatcher's client), with xvfb and xdotool as for x11.sh.
+# speech-dispatcher's client), with xvfb, xdotool and openbox as for x11.sh.
 set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
@@ -18,7 +18,7 @@ for tool in orca dbus-send xdotool Xvfb; do
 done
 
 orca_speech() { /usr/bin/python3 "$here/orca_speech.py" "$@"; }
-orca_log=${TAVRELIN_ORCA_LOG:-$work/orca.log}
+orca_log=$work/orca.log
 # A mark in Orca's log: orca_said_since MARK prints what Orca said after it, one utterance a line;
 # with --times each starts with the time it was spoken, in seconds since the epoch.
 orca_mark() { orca_speech size "$orca_log"; }
@@ -27,7 +27,7 @@ orca_said_since() { orca_speech said "$orca_log" "$@"; }
 # Starts Orca on the display and the session bus, and waits until it has said that it is on and
 # listens to the bus. It keeps its settings, caches and home in the scratch folder, starts afresh
 # each time with its defaults (there is no first-run dialogue in Orca 43), and has no key echo,
-# braille, sounds or mouse review. Speech-dispatcher is never started: Orca logs each utterance
+# braille or sounds, but mouse review. Speech-dispatcher is never started: Orca logs each utterance
 # before it hands it to a speech server, and speaks to none. Orca refuses to start while another
 # process named orca of the same user runs anywhere on the machine, so it runs in a process
 # namespace of its own, where it sees no other test's Orca.
@@ -39,7 +39,7 @@ start_orca() {
         XDG_CACHE_HOME="$work/orca-home/cache" LANG=C.UTF-8 LC_ALL=C.UTF-8 LANGUAGE= \
         SPEECHD_CMD=/bin/false SPEECHD_ADDRESS="unix_socket:$work/no-speech-dispatcher" \
         "${namespace[@]}" /usr/bin/python3 "$here/orca_speech.py" run "$orca_log" \
-        --user-prefs "$work/orca-prefs" --disable key-echo,braille,sound,mouse-review \
+        --user-prefs "$work/orca-prefs" --disable key-echo,braille,sound --enable mouse-review \
         >"$work/orca.out" 2>&1 &
     orca_launcher=$!
     on_exit stop_orca
@@ -154,4 +154,18 @@ listen_after xdotool key space
 spoken | grep -qxF "нова игра; остават 25, опита 0" ||
     fail "after \"Чисти\" Orca says \"$(tr '\n' '/' <<<"$heard")\", not the new game"
 [ "$latency" -lt 1000 ] || fail "Orca says the new game only $latency ms after the key"
+
+# Mouse review, with the window manager that Orca needs to find the window under the pointer: on
+# each counter Orca reads its caption and its number, here those of a new game.
+start_window_manager
+sleep 1
+places=$(atspi counter-places)
+for counter in "Остават: 25" "Опита: 0"; do
+    read -r x y w h _ <<<"$places"
+    places=$(sed 1d <<<"$places")
+    echo "the pointer on the counter ${counter% *}"
+    listen_after xdotool mousemove $((x + w / 2)) $((y + h / 2))
+    grep -q "^${counter% *} " <<<"$heard" && heard_line "${counter#* }." ||
+        fail "on the counter ${counter% *} Orca says \"$(tr '\n' '/' <<<"$heard")\", not its number ${counter#* }"
+done
 echo "orca end-to-end checks passed"

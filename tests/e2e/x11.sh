@@ -95,6 +95,20 @@ done
 xdotool key Tab
 [ "$(atspi focus)" = "text: Правила на играта" ] || fail "Tab from \"Чисти\" leads to $(atspi focus), not to the rules box"
 
+# A screen reader finds each counter's number where it is drawn, as its mouse review needs: the
+# number's ink lies inside the extents it reports, and the box's centre is on one of its digits.
+places=$(atspi counter-places)
+while read -r x y w h text_x text_y text_w text_h centre; do
+    ink=$(import -window root -crop "$((w - 8))x$((h - 8))+$((x + 4))+$((y + 4))" +repage png:- |
+        convert - -fuzz 20% -format '%@' info:)
+    read -r ink_w ink_h ink_x ink_y <<<"${ink//[x+]/ }"
+    ink_x=$((x + 4 + ink_x)) ink_y=$((y + 4 + ink_y))
+    [ "$ink_x" -ge "$text_x" ] && [ "$ink_y" -ge "$text_y" ] && [ $((ink_x + ink_w)) -le $((text_x + text_w)) ] &&
+        [ $((ink_y + ink_h)) -le $((text_y + text_h)) ] ||
+        fail "a counter's number is drawn at ${ink_w}x$ink_h+$ink_x+$ink_y, outside its reported ${text_w}x$text_h+$text_x+$text_y"
+    [ "$centre" -ge 0 ] || fail "the centre of a counter's box is on none of its number's characters"
+done <<<"$places"
+
 # A double-click is one click: on the switch it turns the switch on once, counting 25 attempts;
 # on a white cell it is one shot.
 click_at $CLEAR_X $CLEAR_Y

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -11,6 +10,7 @@
 #include "Announcer.h"
 #include "CellGrid.h"
 #include "ClickLabel.h"
+#include "Counter.h"
 #include "DecodedImages.h"
 #include "PictureBox.h"
 #include "PushButton.h"
@@ -95,10 +95,9 @@ void MainWindow::CreateControls()
         Label2[i]->setAlignment(ToQtAlignment(design::LABEL2_ALIGNMENT[i]));
         SetBackground(Label2[i], QPalette::Window, design::ORANGE);
 
-        Text2[i] = new QLineEdit(Frame1);
+        Text2[i] = new Counter(Frame1);
         Text2[i]->setObjectName(ObjectName("Text2", i));
         Text2[i]->setGeometry(ToQRect(design::TEXT2[i]));
-        Text2[i]->setAlignment(Qt::AlignCenter);
         SetBackground(Text2[i], QPalette::Base, design::TEXT2_COLOURS[i]);
         // Each counter covers the last pixel column of its caption, and is known by it to a screen reader.
         Text2[i]->raise();

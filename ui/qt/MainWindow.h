@@ -10,7 +10,6 @@
 
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
 
 namespace tavrelin::ui {
@@ -18,6 +17,7 @@ namespace tavrelin::ui {
 class Announcer;
 class CellGrid;
 class ClickLabel;
+class Counter;
 class PictureBox;
 class PushButton;
 
@@ -61,7 +61,7 @@ private:
     PictureBox* Picture1 = nullptr;
     QGroupBox* Frame1 = nullptr;
     std::array<QLabel*, 2> Label2{};
-    std::array<QLineEdit*, 2> Text2{};
+    std::array<Counter*, 2> Text2{};
     PushButton* Command1 = nullptr;
     QPlainTextEdit* Text1 = nullptr;
     ClickLabel* Label4 = nullptr;
