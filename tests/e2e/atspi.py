@@ -12,7 +12,10 @@
     atspi.py press N    presses cell N through its action and prints the name it changes to
     atspi.py unnamed    prints every control that takes the focus but has no name
     atspi.py activate NAME  presses the control of that name through its action
+    atspi.py page       for a web browser's window: prints every object of the page in it, as JSON,
+                        each with its role, name, object attributes, actions and text
 """
+import json
 import sys
 import time
 
@@ -92,6 +95,27 @@ def new_name(win, index, press):
     print(names[0])
 
 
+def page_objects(win):
+    """Every object of the page that the browser's window shows, in the document's order."""
+    pages = [a for a in descendants(win) if a.getRole() == pyatspi.ROLE_DOCUMENT_WEB and a.name.startswith(CAPTION_START)]
+    if len(pages) != 1:
+        sys.exit(f"{len(pages)} pages of the game in the window, not one")
+    objects = []
+    for accessible in descendants(pages[0]):
+        try:
+            action = accessible.queryAction()
+            actions = [action.getName(i) for i in range(action.nActions)]
+        except NotImplementedError:
+            actions = []
+        try:
+            text = accessible.queryText().getText(0, -1)
+        except NotImplementedError:
+            text = ""
+        objects.append({"role": role(accessible), "name": accessible.name, "actions": actions, "text": text,
+                        "attributes": dict(pair.split(":", 1) for pair in accessible.getAttributes())})
+    return objects
+
+
 def main():
     win = window()
     if sys.argv[1] == "counters":
@@ -125,6 +149,8 @@ def main():
         for accessible in descendants(win):
             if accessible.getState().contains(pyatspi.STATE_FOCUSABLE) and not accessible.name:
                 print(role(accessible))
+    elif sys.argv[1] == "page":
+        print(json.dumps(page_objects(win), ensure_ascii=False))
     else:
         sys.exit(__doc__)
 
