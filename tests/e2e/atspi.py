@@ -97,7 +97,8 @@ def new_name(win, index, press):
 
 def page_objects(win):
     """Every object of the page that the browser's window shows, in the document's order."""
-    pages = [a for a in descendants(win) if a.getRole() == pyatspi.ROLE_DOCUMENT_WEB and a.name.startswith(CAPTION_START)]
+    pages = [a for a in descendants(win)
+             if a.getRole() == pyatspi.ROLE_DOCUMENT_WEB and a.name.startswith(CAPTION_START)]
     if len(pages) != 1:
         sys.exit(f"{len(pages)} pages of the game in the window, not one")
     objects = []

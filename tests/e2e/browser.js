@@ -9,7 +9,7 @@ const { execFileSync } = require("node:child_process");
 const fs = require("node:fs");
 const path = require("node:path");
 const { pathToFileURL } = require("node:url");
-const puppeteer = require("puppeteer-core");
+const { launch } = require("./browsers");
 
 const [engineName, pageFile, assets] = process.argv.slice(2);
 const URL = pathToFileURL(path.resolve(pageFile)).href;
@@ -19,18 +19,40 @@ const NEEDS = "Играта има нужда от браузър с включ�
 const VIEWPORT = { width: 808, height: 601 };
 
 // The controls' boxes on the client area, in pixels at 96 dots per inch, as the design places them.
-const BOXES = { Label1_0: [96, 0, 305, 25], Label3: [8, 32, 280, 280], Picture1: [296, 32, 201, 122],
-    Frame1: [328, 168, 145, 89], Label2_0: [336, 192, 73, 27], Text2_0: [408, 192, 57, 27],
-    Label2_1: [336, 224, 73, 27], Text2_1: [408, 224, 57, 27], Command1_1: [368, 272, 81, 25],
-    Text1_0: [8, 320, 489, 137], Label4: [496, 320, 9, 9] };
+const BOXES = {
+    Label1_0: [96, 0, 305, 25],
+    Label3: [8, 32, 280, 280],
+    Picture1: [296, 32, 201, 122],
+    Frame1: [328, 168, 145, 89],
+    Label2_0: [336, 192, 73, 27],
+    Text2_0: [408, 192, 57, 27],
+    Label2_1: [336, 224, 73, 27],
+    Text2_1: [408, 224, 57, 27],
+    Command1_1: [368, 272, 81, 25],
+    Text1_0: [8, 320, 489, 137],
+    Label4: [496, 320, 9, 9],
+};
 const [LAVENDER, ORANGE, GREEN, RED, WHITE] = ["192,192,255", "255,192,128", "0,255,0", "255,0,0", "255,255,255"];
 // Points of the client area and the colour each shows at the start: bare window, the title, the
 // captions, the counters, the face of "Чисти", and the border of the top-left cell.
-const SAMPLES = [[292, 200, LAVENDER], [4, 300, LAVENDER], [98, 2, ORANGE], [337, 217, ORANGE],
-    [337, 249, ORANGE], [411, 195, GREEN], [411, 227, RED], [372, 276, RED], [8, 32, "0,0,0"]];
+const SAMPLES = [
+    [292, 200, LAVENDER],
+    [4, 300, LAVENDER],
+    [98, 2, ORANGE],
+    [337, 217, ORANGE],
+    [337, 249, ORANGE],
+    [411, 195, GREEN],
+    [411, 227, RED],
+    [372, 276, RED],
+    [8, 32, "0,0,0"],
+];
 // A cell's colour as a screen reader hears it.
 const STATES = { [WHITE]: "непроверена", [RED]: "попадение", "255,255,0": "близост", "0,0,255": "няма кораб" };
-const [SWITCH, CLEAR, REST] = [[500, 324], [408, 284], [292, 200]];
+const [SWITCH, CLEAR, REST] = [
+    [500, 324],
+    [408, 284],
+    [292, 200],
+];
 
 function check(condition, message) {
     if (!condition) {
@@ -58,23 +80,31 @@ async function devToolsReader(page) {
     const devTools = await page.createCDPSession();
     const nodes = (await devTools.send("Accessibility.getFullAXTree")).nodes.filter(node => !node.ignored);
     const byId = new Map(nodes.map(node => [node.nodeId, node]));
-    const live = nodes.filter(node => (node.properties ?? []).some(p => p.name === "live" && p.value.value === "polite"));
+    const live = nodes.filter(node =>
+        (node.properties ?? []).some(p => p.name === "live" && p.value.value === "polite"),
+    );
     const { objectId } = (await devTools.send("Runtime.evaluate", { expression: "Label4" })).result;
-    const switchNodes = (await devTools.send("Accessibility.getPartialAXTree", { objectId, fetchRelatives: false })).nodes;
+    const switchNodes = (await devTools.send("Accessibility.getPartialAXTree", { objectId, fetchRelatives: false }))
+        .nodes;
     await devTools.detach();
-    return { objects: nodes.map(node => [node.role?.value, node.name?.value ?? ""]),
+    return {
+        objects: nodes.map(node => [node.role?.value, node.name?.value ?? ""]),
         live: live.map(region => (region.childIds ?? []).map(id => byId.get(id)?.name?.value ?? "").join("")),
-        cellActions: null, switchFound: !switchNodes.every(node => node.ignored) };
+        cellActions: null,
+        switchFound: !switchNodes.every(node => node.ignored),
+    };
 }
 
 // The same, read through the desktop's accessibility bus from the browser's window, as Orca reads it.
 async function atSpiReader() {
     const ROLES = { "table cell": "cell", entry: "textbox" };
     const objects = JSON.parse(execFileSync("/usr/bin/python3", [path.join(__dirname, "atspi.py"), "page"]));
-    return { objects: objects.map(object => [ROLES[object.role] ?? object.role, object.name]),
+    return {
+        objects: objects.map(object => [ROLES[object.role] ?? object.role, object.name]),
         live: objects.filter(object => object.attributes.live === "polite").map(object => object.text),
         cellActions: objects.filter(object => object.role === "table cell").map(object => object.actions),
-        switchFound: objects.some(object => object.attributes.id === "Label4") };
+        switchFound: objects.some(object => object.attributes.id === "Label4"),
+    };
 }
 
 // Presses with the real pointer of the test's X display, where the browser counts double-clicks
@@ -83,14 +113,28 @@ async function atSpiReader() {
 // with a move; the input is over once the page has seen that last move.
 async function xPointer(page, steps) {
     const [screenX, screenY] = await page.evaluate(() => {
-        if (!("lastMove" in window)) addEventListener("mousemove", e => { window.lastMove = [e.clientX, e.clientY]; }, true);
+        if (!("lastMove" in window))
+            addEventListener(
+                "mousemove",
+                e => {
+                    window.lastMove = [e.clientX, e.clientY];
+                },
+                true,
+            );
         window.lastMove = null;
         return [mozInnerScreenX, mozInnerScreenY];
     });
-    execFileSync("xdotool", steps.flatMap(([kind, x, y]) => kind === "move" ?
-        ["mousemove", "--sync", String(screenX + x), String(screenY + y)] : [`mouse${kind}`, "1"]));
+    execFileSync(
+        "xdotool",
+        steps.flatMap(([kind, x, y]) =>
+            kind === "move" ? ["mousemove", "--sync", String(screenX + x), String(screenY + y)] : [`mouse${kind}`, "1"],
+        ),
+    );
     const [, x, y] = steps.at(-1);
-    const seen = await until(() => page.evaluate(() => window.lastMove), move => same(move, [x, y]));
+    const seen = await until(
+        () => page.evaluate(() => window.lastMove),
+        move => same(move, [x, y]),
+    );
     check(same(seen, [x, y]), `the pointer's last move to ${x}, ${y} reached the page as ${seen}`);
 }
 
@@ -102,35 +146,38 @@ async function devToolsPointer(page, steps) {
     }
 }
 
-// Each engine: how it starts, without JavaScript or WebAssembly too, how the pointer reaches it,
-// and how a screen reader reads it. Only Chromium's log shows the requests of a page opened from
-// file://: Firefox's shows its data: URLs, but neither the page nor a request the page makes.
+// How the pointer reaches each engine, how a screen reader reads it, and how the page turns into one
+// on a touch screen, without opening it again: Firefox takes a finger on any page. Only Chromium's log
+// shows the requests of a page opened from file://: Firefox's shows its data: URLs, but neither the
+// page nor a request the page makes.
 const ENGINES = {
     chromium: {
-        launch: without => ({ browser: "chrome", executablePath: "/usr/bin/chromium", headless: true,
-            args: ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
-                "--disable-component-update", "--disable-sync", "--force-device-scale-factor=1",
-                ...{ javascript: ["--blink-settings=scriptEnabled=false"], webassembly: ["--js-flags=--jitless"] }[without] ?? []] }),
-        pointer: devToolsPointer, reader: devToolsReader, logsFileRequests: true },
-    firefox: {
-        launch: without => ({ browser: "firefox", executablePath: "/usr/bin/firefox-esr", headless: false,
-            env: { ...process.env, GNOME_ACCESSIBILITY: "1" },
-            extraPrefsFirefox: { javascript: { "javascript.enabled": false },
-                webassembly: { "javascript.options.wasm": false } }[without] ?? {} }),
-        pointer: xPointer, reader: atSpiReader, logsFileRequests: false },
+        pointer: devToolsPointer,
+        reader: devToolsReader,
+        touchScreen: async page => {
+            const devTools = await page.createCDPSession();
+            await devTools.send("Emulation.setTouchEmulationEnabled", { enabled: true, maxTouchPoints: 1 });
+        },
+        logsFileRequests: true,
+    },
+    firefox: { pointer: xPointer, reader: atSpiReader, touchScreen: async () => {}, logsFileRequests: false },
 };
 const engine = ENGINES[engineName];
 check(engine && assets, "usage: browser.js chromium|firefox PAGE.html ASSETS_DIR");
 
 // The program has started once it has named the page, or has put the sentence in its place.
-const started = page => until(() => page.evaluate(() => [document.title, document.body.innerText]),
-    ([title, text]) => title !== "Tavrelin" || text === NEEDS);
+const started = page =>
+    until(
+        () => page.evaluate(() => [document.title, document.body.innerText]),
+        ([title, text]) => title !== "Tavrelin" || text === NEEDS,
+    );
 
 // The page opened in a new browser, with nothing or JavaScript or WebAssembly turned off.
 async function open(without) {
-    const browser = await puppeteer.launch({ ...engine.launch(without), defaultViewport: VIEWPORT });
+    const browser = await launch(engineName, VIEWPORT, without);
     const page = await browser.newPage();
-    const messages = [], requests = [];
+    const messages = [],
+        requests = [];
     page.on("console", message => messages.push(message.text()));
     page.on("pageerror", error => messages.push(error.message));
     page.on("request", request => requests.push(request.url()));
@@ -162,8 +209,14 @@ async function main() {
     // double-click. It ends with the pointer on a bare spot.
     async function pointer(steps) {
         const { left, top, scale } = await origin();
-        await engine.pointer(page, [...steps, ["move", ...REST]].map(([kind, ...rest]) => kind === "move" ?
-            [kind, Math.round(left + scale * rest[0]), Math.round(top + scale * rest[1])] : [kind, ...rest]));
+        await engine.pointer(
+            page,
+            [...steps, ["move", ...REST]].map(([kind, ...rest]) =>
+                kind === "move"
+                    ? [kind, Math.round(left + scale * rest[0]), Math.round(top + scale * rest[1])]
+                    : [kind, ...rest],
+            ),
+        );
     }
     const click = (x, y) => pointer([["move", x, y], ["down"], ["up"]]);
     const doubleClick = (x, y) => pointer([["move", x, y], ["down"], ["up"], ["down", 2], ["up", 2]]);
@@ -173,7 +226,10 @@ async function main() {
     async function screen() {
         const { left, top } = await origin();
         const width = await run(() => innerWidth);
-        const pixels = execFileSync("convert", ["png:-", "-depth", "8", "rgb:-"], { input: await page.screenshot(), maxBuffer: 1 << 26 });
+        const pixels = execFileSync("convert", ["png:-", "-depth", "8", "rgb:-"], {
+            input: await page.screenshot(),
+            maxBuffer: 1 << 26,
+        });
         return (x, y) => {
             const offset = 3 * ((top + y) * width + left + x);
             return [...pixels.subarray(offset, offset + 3)].join(",");
@@ -187,15 +243,27 @@ async function main() {
 
     // What a screen reader finds, once it tells each cell by the colour it shows and speaks the phrase.
     async function readerAfter(colours, phrase) {
-        const expected = colours.map((colour, n) => `колона ${Math.floor(n / 14) + 1}, ред ${n % 14 + 1}, ${STATES[colour]}`);
+        const expected = colours.map(
+            (colour, n) => `колона ${Math.floor(n / 14) + 1}, ред ${(n % 14) + 1}, ${STATES[colour]}`,
+        );
         const cells = found => found.objects.filter(([role]) => role === "cell").map(([, name]) => name);
-        const found = await until(() => engine.reader(page),
-            found => same(cells(found).sort(), [...expected].sort()) && same(found.live, [phrase]));
-        check(same(cells(found).sort(), expected.sort()), `the table's cells are not named by place and colour: ${cells(found).slice(0, 3)}`);
-        check(same(found.live, [phrase]), `the polite live regions hold ${JSON.stringify(found.live)}, not "${phrase}"`);
+        const found = await until(
+            () => engine.reader(page),
+            found => same(cells(found).sort(), [...expected].sort()) && same(found.live, [phrase]),
+        );
+        check(
+            same(cells(found).sort(), expected.sort()),
+            `the table's cells are not named by place and colour: ${cells(found).slice(0, 3)}`,
+        );
+        check(
+            same(found.live, [phrase]),
+            `the polite live regions hold ${JSON.stringify(found.live)}, not "${phrase}"`,
+        );
         check(!found.switchFound, "a screen reader finds the switch");
-        check(found.cellActions === null || found.cellActions.every(actions => actions.includes("click")),
-            "a cell offers a screen reader no action \"click\"");
+        check(
+            found.cellActions === null || found.cellActions.every(actions => actions.includes("click")),
+            'a cell offers a screen reader no action "click"',
+        );
         return found;
     }
     const dataBytes = (url, type) => {
@@ -204,41 +272,75 @@ async function main() {
     };
 
     // The page: its caption, its icon and its picture as the files' own bytes, its content policy.
-    check(await page.title() === CAPTION, `the caption is ${await page.title()}`);
+    check((await page.title()) === CAPTION, `the caption is ${await page.title()}`);
     const icon = await run(() => document.querySelector("link[rel=icon]").href);
-    check(dataBytes(icon, "image/png").equals(fs.readFileSync(path.join(assets, "tavrelin-32.png"))), "the icon is not tavrelin-32.png");
+    check(
+        dataBytes(icon, "image/png").equals(fs.readFileSync(path.join(assets, "tavrelin-32.png"))),
+        "the icon is not tavrelin-32.png",
+    );
     const picture = await run(() => [Picture1.src, Picture1.naturalWidth, Picture1.naturalHeight, Picture1.alt]);
-    check(dataBytes(picture[0], "image/jpeg").equals(fs.readFileSync(path.join(assets, "warships.jpg"))), "the picture is changed");
+    check(
+        dataBytes(picture[0], "image/jpeg").equals(fs.readFileSync(path.join(assets, "warships.jpg"))),
+        "the picture is changed",
+    );
     check(same(picture.slice(1), [269, 118, "Картина: бойни кораби"]), `the picture is ${picture.slice(1)}`);
     const policy = await run(() => document.querySelector("meta[http-equiv=Content-Security-Policy]").content);
-    check(!policy.includes("'unsafe-inline'") && !policy.includes("'unsafe-eval'") && policy.startsWith("default-src 'none';"),
-        `the content policy is ${policy}`);
+    check(
+        !policy.includes("'unsafe-inline'") &&
+            !policy.includes("'unsafe-eval'") &&
+            policy.startsWith("default-src 'none';"),
+        `the content policy is ${policy}`,
+    );
 
     // The layout: every box where the design puts it, every cell tiling the grid.
     const { left, top, scale } = await origin();
-    check(scale === 1 && Number.isInteger(left) && Number.isInteger(top), `the client area stands at ${left}, ${top} scaled ${scale}`);
-    const boxes = await run(ids => Object.fromEntries(ids.map(id => {
-        const box = document.getElementById(id).getBoundingClientRect();
-        return [id, [box.x, box.y, box.width, box.height]];
-    })), Object.keys(BOXES));
+    check(
+        scale === 1 && Number.isInteger(left) && Number.isInteger(top),
+        `the client area stands at ${left}, ${top} scaled ${scale}`,
+    );
+    const boxes = await run(
+        ids =>
+            Object.fromEntries(
+                ids.map(id => {
+                    const box = document.getElementById(id).getBoundingClientRect();
+                    return [id, [box.x, box.y, box.width, box.height]];
+                }),
+            ),
+        Object.keys(BOXES),
+    );
     for (const [control, [x, y, width, height]] of Object.entries(boxes))
-        check(same([x - left, y - top, width, height], BOXES[control]), `${control} stands at ${boxes[control]}, not ${BOXES[control]}`);
-    const cells = await run(() => [...Label3.rows].map(row => [...row.cells].map(cell => {
-        const box = cell.getBoundingClientRect();
-        return [box.x, box.y, box.width, box.height];
-    })));
-    cells.forEach((row, r) => row.forEach((cell, c) =>
-        check(same(cell, [left + 8 + 20 * c, top + 32 + 20 * r, 20, 20]), `cell ${c}, ${r} stands at ${cell}`)));
+        check(
+            same([x - left, y - top, width, height], BOXES[control]),
+            `${control} stands at ${boxes[control]}, not ${BOXES[control]}`,
+        );
+    const cells = await run(() =>
+        [...Label3.rows].map(row =>
+            [...row.cells].map(cell => {
+                const box = cell.getBoundingClientRect();
+                return [box.x, box.y, box.width, box.height];
+            }),
+        ),
+    );
+    cells.forEach((row, r) =>
+        row.forEach((cell, c) =>
+            check(same(cell, [left + 8 + 20 * c, top + 32 + 20 * r, 20, 20]), `cell ${c}, ${r} stands at ${cell}`),
+        ),
+    );
 
     // The colours, and the picture at its own size from the box's inner corner, cut off at its right.
     const at = await screen();
-    for (const [x, y, colour] of SAMPLES) check(at(x, y) === colour, `the client area shows ${at(x, y)} at ${x}, ${y}, not ${colour}`);
+    for (const [x, y, colour] of SAMPLES)
+        check(at(x, y) === colour, `the client area shows ${at(x, y)} at ${x}, ${y}, not ${colour}`);
     check(shot(await cellColours()) === 0, "not every cell is white at start-up");
     const jpeg = execFileSync("convert", [path.join(assets, "warships.jpg"), "-depth", "8", "rgb:-"]);
     let difference = 0;
     for (let y = 0; y < 118; y++)
         for (let x = 0; x < 197; x++)
-            at(298 + x, 34 + y).split(",").forEach((value, i) => { difference += Math.abs(value - jpeg[3 * (269 * y + x) + i]); });
+            at(298 + x, 34 + y)
+                .split(",")
+                .forEach((value, i) => {
+                    difference += Math.abs(value - jpeg[3 * (269 * y + x) + i]);
+                });
     difference /= 197 * 118 * 3;
     check(difference < 2, `the picture box differs from the picture by ${difference.toFixed(1)} a colour`);
     check(same(await counters(), ["25", "0"]), `the counters start at ${await counters()}`);
@@ -256,16 +358,21 @@ async function main() {
     await page.keyboard.down("Control");
     await key("a");
     await page.keyboard.up("Control");
-    check(same(await run(() => [Text1_0.value, Text1_0.selectionEnd - Text1_0.selectionStart]), [rules, rules.length]),
-        "the rules text changed or cannot be selected");
+    check(
+        same(await run(() => [Text1_0.value, Text1_0.selectionEnd - Text1_0.selectionStart]), [rules, rules.length]),
+        "the rules text changed or cannot be selected",
+    );
     await click(436, 205);
     await key("7");
-    check(same(await counters(), ["25", "0"]) && await focused() !== "Text2_0", "a counter takes input");
+    check(same(await counters(), ["25", "0"]) && (await focused()) !== "Text2_0", "a counter takes input");
 
     // A shot, a second click on it, a double-click: one attempt each time a white cell is hit.
     await click(...cellCentre(0));
     let colours = await cellColours();
-    check(colours[0] !== WHITE && (await counters())[1] === "1", `a click on cell 0 gives ${colours[0]}, ${await counters()}`);
+    check(
+        colours[0] !== WHITE && (await counters())[1] === "1",
+        `a click on cell 0 gives ${colours[0]}, ${await counters()}`,
+    );
     await readerAfter(colours, `${STATES[colours[0]]}; остават ${(await counters())[0]}, опита 1`);
     await click(...cellCentre(0));
     await doubleClick(...cellCentre(20));
@@ -273,11 +380,16 @@ async function main() {
 
     // Two quick clicks 1 pixel apart, on the last row of cell 40 and the first of cell 41: the second
     // press is the second of a double-click, and still a shot of its own.
-    await run(() => { presses.length = 0; });
+    await run(() => {
+        presses.length = 0;
+    });
     let [x, y] = cellCentre(40);
     await pointer([["move", x, y + 9], ["down"], ["up"], ["move", x, y + 10], ["down", 2], ["up", 2]]);
     check(same(await presses(), [1, 2]), `the quick pair came as presses ${await presses()}`);
-    check((await counters())[1] === "4", `a quick pair on neighbouring cells makes ${(await counters())[1]} attempts, not 4`);
+    check(
+        (await counters())[1] === "4",
+        `a quick pair on neighbouring cells makes ${(await counters())[1]} attempts, not 4`,
+    );
 
     // A press dragged onto cell 60 from a bare spot shoots nothing, nor does one dragged off it; the
     // quick press back on it, which the browser counts as the second of a double-click, is a press of
@@ -285,15 +397,25 @@ async function main() {
     [x, y] = cellCentre(60);
     await pointer([["down"], ["move", x, y], ["up"]]);
     check((await counters())[1] === "4", "a press dragged onto a cell shoots it");
-    await run(() => { presses.length = 0; });
+    await run(() => {
+        presses.length = 0;
+    });
     await pointer([["move", x, y], ["down"], ["move", ...REST], ["up"], ["move", x, y], ["down", 2], ["up", 2]]);
     check(same(await presses(), [1, 2]), `the press back on the cell came as presses ${await presses()}`);
-    check((await counters())[1] === "5" && (await cellColours())[60] !== WHITE,
-        "a press dragged off a cell shoots it, or the quick click back on it shoots nothing");
+    check(
+        (await counters())[1] === "5" && (await cellColours())[60] !== WHITE,
+        "a press dragged off a cell shoots it, or the quick click back on it shoots nothing",
+    );
 
     // A screen reader's command to activate a cell is a click that no pointer makes: one shot.
-    await run(() => { Label3.rows[5].cells[7].click(); Label3.rows[5].cells[7].click(); });
-    check((await counters())[1] === "6" && (await cellColours())[7 * 14 + 5] !== WHITE, "a screen reader cannot shoot a cell");
+    await run(() => {
+        Label3.rows[5].cells[7].click();
+        Label3.rows[5].cells[7].click();
+    });
+    check(
+        (await counters())[1] === "6" && (await cellColours())[7 * 14 + 5] !== WHITE,
+        "a screen reader cannot shoot a cell",
+    );
 
     // The switch: its first pixel column lies under the rules box; the rest shows the fleet, counting
     // every ship cell as an attempt.
@@ -301,16 +423,19 @@ async function main() {
     check((await counters())[1] === "6", "the switch's covered column turns it on");
     await click(...SWITCH);
     colours = await cellColours();
-    check(same(await counters(), ["0", "31"]) && colours.filter(c => c === RED).length === 25, `the switch gives ${await counters()}`);
+    check(
+        same(await counters(), ["0", "31"]) && colours.filter(c => c === RED).length === 25,
+        `the switch gives ${await counters()}`,
+    );
 
     // "Чисти" deals a new game: by a click, by Space and by Enter while it has the focus.
     await click(...CLEAR);
     colours = await cellColours();
-    check(same(await counters(), ["25", "0"]) && shot(colours) === 0, "\"Чисти\" deals no new game");
+    check(same(await counters(), ["25", "0"]) && shot(colours) === 0, '"Чисти" deals no new game');
     await readerAfter(colours, "нова игра; остават 25, опита 0");
     for (const name of [" ", "Enter"]) {
         await click(...cellCentre(100));
-        check(await focused() === "Command1_1", "a click on a cell moves the focus");
+        check((await focused()) === "Command1_1", "a click on a cell moves the focus");
         await key(name);
         check(same(await counters(), ["25", "0"]), `${JSON.stringify(name)} on "Чисти" deals no new game`);
     }
@@ -319,44 +444,77 @@ async function main() {
     // on again, counting 25 more attempts.
     await doubleClick(...SWITCH);
     await click(...SWITCH);
-    check((await counters())[1] === "25", `a double-click and a click on the switch make ${(await counters())[1]} attempts, not 25`);
+    check(
+        (await counters())[1] === "25",
+        `a double-click and a click on the switch make ${(await counters())[1]} attempts, not 25`,
+    );
     await click(...SWITCH);
     check((await counters())[1] === "50", "the switch turned on again counts no attempts");
-    check(await run(() => Label4.getAttribute("aria-hidden")) === "true", "the switch is not hidden from screen readers");
+    check(
+        (await run(() => Label4.getAttribute("aria-hidden"))) === "true",
+        "the switch is not hidden from screen readers",
+    );
 
     // A whole game: every cell shot, the 25 ship cells red, every cell named by its answer.
     await click(...CLEAR);
     await pointer(Array.from({ length: 196 }, (_, n) => [["move", ...cellCentre(n)], ["down"], ["up"]]).flat());
     colours = await cellColours();
     const [left196, tried] = await counters();
-    check(left196 === "0" && tried === "196" && colours.filter(c => c === RED).length === 25 && shot(colours) === 196,
-        `a whole game ends at ${left196}, ${tried} with ${colours.filter(c => c === RED).length} red cells`);
+    check(
+        left196 === "0" && tried === "196" && colours.filter(c => c === RED).length === 25 && shot(colours) === 196,
+        `a whole game ends at ${left196}, ${tried} with ${colours.filter(c => c === RED).length} red cells`,
+    );
     const last = colours[195];
     const found = await readerAfter(colours, `${STATES[last]}; остават 0, опита 196`);
-    for (const object of [["textbox", "Остават:"], ["textbox", "Опита:"], ["image", "Картина: бойни кораби"],
-        ["textbox", "Правила на играта"], ["button", "Чисти"], ["table", ""]])
-        check(found.objects.some(o => same(o, object)), `a screen reader finds no ${object}`);
+    for (const object of [
+        ["textbox", "Остават:"],
+        ["textbox", "Опита:"],
+        ["image", "Картина: бойни кораби"],
+        ["textbox", "Правила на играта"],
+        ["button", "Чисти"],
+        ["table", ""],
+    ])
+        check(
+            found.objects.some(o => same(o, object)),
+            `a screen reader finds no ${object}`,
+        );
 
     // Nothing went wrong on the way, and nothing was asked of the network.
     check(messages.length === 0, `the console shows ${messages}`);
     if (engine.logsFileRequests)
-        check(requests.every(url => url === URL || url.startsWith("data:")), `the page asked for ${requests.filter(u => !u.startsWith("data:"))}`);
+        check(
+            requests.every(url => url === URL || url.startsWith("data:")),
+            `the page asked for ${requests.filter(u => !u.startsWith("data:"))}`,
+        );
 
     // A phone's width: the whole area visible, scaled to the page's width, and a click and a finger's
-    // tap where a cell shows. Chromium opens the page again for a touch screen.
-    await page.setViewport({ width: 360, height: 800, hasTouch: true });
-    await started(page);
-    const box = await run(() => document.querySelector("main").getBoundingClientRect().toJSON());
-    check(Math.abs(box.x) < 0.5 && Math.abs(box.width - 360) < 0.5 && Math.abs(box.height - 461 * 360 / 508) < 0.5 &&
-        box.bottom <= await run(() => innerHeight), `in a 360 px page the area stands at ${JSON.stringify(box)}`);
+    // tap where a cell shows.
+    await page.setViewport({ width: 360, height: 800 });
+    const box = await until(
+        () => run(() => document.querySelector("main").getBoundingClientRect().toJSON()),
+        box => Math.abs(box.width - 360) < 0.5,
+    );
+    check(
+        Math.abs(box.x) < 0.5 &&
+            Math.abs(box.width - 360) < 0.5 &&
+            Math.abs(box.height - (461 * 360) / 508) < 0.5 &&
+            box.bottom <= (await run(() => innerHeight)),
+        `in a 360 px page the area stands at ${JSON.stringify(box)}`,
+    );
     await click(...CLEAR);
     await click(...cellCentre(100));
     const colour = (row, col) => run((r, c) => Label3.rows[r].cells[c].style.backgroundColor, row, col);
-    check(await colour(2, 7) !== "rgb(255, 255, 255)" && (await counters())[1] === "1",
-        "a click where cell 100 shows in a scaled page does not shoot it alone");
+    check(
+        (await colour(2, 7)) !== "rgb(255, 255, 255)" && (await counters())[1] === "1",
+        "a click where cell 100 shows in a scaled page does not shoot it alone",
+    );
+    await engine.touchScreen(page);
     const cell = await run(() => Label3.rows[3].cells[4].getBoundingClientRect().toJSON());
     await page.touchscreen.tap(cell.x + 5, cell.y + 5);
-    check((await counters())[1] === "2" && await colour(3, 4) !== "rgb(255, 255, 255)", "a tap on a cell shoots nothing");
+    check(
+        (await counters())[1] === "2" && (await colour(3, 4)) !== "rgb(255, 255, 255)",
+        "a tap on a cell shoots nothing",
+    );
     await browser.close();
 
     // Without WebAssembly, and without JavaScript, the page says so.
