@@ -113,15 +113,9 @@ async function atSpiReader() {
 // with a move; the input is over once the page has seen that last move.
 async function xPointer(page, steps) {
     const [screenX, screenY] = await page.evaluate(() => {
-        if (!("lastMove" in window))
-            addEventListener(
-                "mousemove",
-                e => {
-                    window.lastMove = [e.clientX, e.clientY];
-                },
-                true,
-            );
-        window.lastMove = null;
+        // The page keeps the pointer's last move, from none for each new input.
+        if (!window.lastMove) addEventListener("mousemove", e => (window.lastMove = [e.clientX, e.clientY]), true);
+        window.lastMove = [];
         return [mozInnerScreenX, mozInnerScreenY];
     });
     execFileSync(
@@ -176,8 +170,8 @@ const started = page =>
 async function open(without) {
     const browser = await launch(engineName, VIEWPORT, without);
     const page = await browser.newPage();
-    const messages = [],
-        requests = [];
+    const messages = [];
+    const requests = [];
     page.on("console", message => messages.push(message.text()));
     page.on("pageerror", error => messages.push(error.message));
     page.on("request", request => requests.push(request.url()));
@@ -195,7 +189,8 @@ async function main() {
     const presses = () => run(() => window.presses);
     await run(() => {
         window.presses = [];
-        document.addEventListener("mousedown", e => presses.push(e.detail), true);
+        // Each press as the browser counts it, the second of a double-click as 2, and the attempts before it.
+        document.addEventListener("mousedown", e => presses.push(`${e.detail} after ${Text2_1.value}`), true);
     });
 
     // Where the client area's top-left corner stands on the page, and how much it is scaled.
@@ -243,27 +238,28 @@ async function main() {
 
     // What a screen reader finds, once it tells each cell by the colour it shows and speaks the phrase.
     async function readerAfter(colours, phrase) {
-        const expected = colours.map(
-            (colour, n) => `колона ${Math.floor(n / 14) + 1}, ред ${(n % 14) + 1}, ${STATES[colour]}`,
-        );
-        const cells = found => found.objects.filter(([role]) => role === "cell").map(([, name]) => name);
+        const expected = colours
+            .map((colour, n) => `колона ${Math.floor(n / 14) + 1}, ред ${(n % 14) + 1}, ${STATES[colour]}`)
+            .sort();
+        const cells = found =>
+            found.objects
+                .filter(([role]) => role === "cell")
+                .map(([, name]) => name)
+                .sort();
+        // Firefox's accessibility tree catches up with the page in its own time: meanwhile a cell may offer
+        // no action.
+        const unpressable = found => (found.cellActions ?? []).filter(actions => !actions.includes("click")).length;
         const found = await until(
             () => engine.reader(page),
-            found => same(cells(found).sort(), [...expected].sort()) && same(found.live, [phrase]),
+            found => same(cells(found), expected) && same(found.live, [phrase]) && unpressable(found) === 0,
         );
-        check(
-            same(cells(found).sort(), expected.sort()),
-            `the table's cells are not named by place and colour: ${cells(found).slice(0, 3)}`,
-        );
+        check(same(cells(found), expected), `the table's cells are not named by place and colour: ${cells(found)}`);
         check(
             same(found.live, [phrase]),
             `the polite live regions hold ${JSON.stringify(found.live)}, not "${phrase}"`,
         );
         check(!found.switchFound, "a screen reader finds the switch");
-        check(
-            found.cellActions === null || found.cellActions.every(actions => actions.includes("click")),
-            'a cell offers a screen reader no action "click"',
-        );
+        check(unpressable(found) === 0, `${unpressable(found)} cells offer a screen reader no action "click"`);
         return found;
     }
     const dataBytes = (url, type) => {
@@ -379,13 +375,16 @@ async function main() {
     check((await counters())[1] === "2" && shot(await cellColours()) === 2, "a double-click shot twice");
 
     // Two quick clicks 1 pixel apart, on the last row of cell 40 and the first of cell 41: the second
-    // press is the second of a double-click, and still a shot of its own.
+    // press is the second of a double-click, and still a shot of its own after the first's.
     await run(() => {
         presses.length = 0;
     });
     let [x, y] = cellCentre(40);
     await pointer([["move", x, y + 9], ["down"], ["up"], ["move", x, y + 10], ["down", 2], ["up", 2]]);
-    check(same(await presses(), [1, 2]), `the quick pair came as presses ${await presses()}`);
+    check(
+        same(await presses(), ["1 after 2", "2 after 3"]),
+        `the quick pair came as presses ${JSON.stringify(await presses())}`,
+    );
     check(
         (await counters())[1] === "4",
         `a quick pair on neighbouring cells makes ${(await counters())[1]} attempts, not 4`,
@@ -401,10 +400,13 @@ async function main() {
         presses.length = 0;
     });
     await pointer([["move", x, y], ["down"], ["move", ...REST], ["up"], ["move", x, y], ["down", 2], ["up", 2]]);
-    check(same(await presses(), [1, 2]), `the press back on the cell came as presses ${await presses()}`);
+    check(
+        same(await presses(), ["1 after 4", "2 after 4"]),
+        `a press dragged off a cell, then one back on it: ${JSON.stringify(await presses())}`,
+    );
     check(
         (await counters())[1] === "5" && (await cellColours())[60] !== WHITE,
-        "a press dragged off a cell shoots it, or the quick click back on it shoots nothing",
+        "the quick click back on a cell after a press dragged off it shoots nothing",
     );
 
     // A screen reader's command to activate a cell is a click that no pointer makes: one shot.
