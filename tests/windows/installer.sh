@@ -85,10 +85,12 @@ machine_state > "$work/before"
 
 seconds_since() { awk -v start="$1" -v now="$(date +%s.%N)" 'BEGIN { printf "%.1f", now - start }'; }
 install() {
-    local start
+    local start code=0
     start=$(date +%s.%N)
     # Wine takes the user's language from the locale's name, whether or not Linux has the locale.
-    timeout 120 env LC_ALL="$1" "$wine" "$setup" /S </dev/null || fail "the silent setup ended with code $?"
+    # Wine's own errors, none when the setup succeeds, are kept to tell why it failed.
+    timeout 120 env LC_ALL="$1" WINEDEBUG=err+all "$wine" "$setup" /S </dev/null 2>"$work/setup-errors" || code=$?
+    [ $code = 0 ] || fail "the silent setup in $1 ended with code $code; Wine's errors: $(cat "$work/setup-errors")"
     install_seconds=$(seconds_since "$start")
 }
 # The uninstaller copies itself to the temporary folder, starts the copy and ends at once; the
