@@ -186,7 +186,6 @@ async function main() {
     const key = name => page.keyboard.press(name);
     const focused = () => run(() => document.activeElement.id);
     const counters = () => run(() => [Text2_0.value, Text2_1.value]);
-    const presses = () => run(() => window.presses);
     await run(() => {
         window.presses = [];
         // Each press as the browser counts it, the second of a double-click as 2, and the attempts before it.
@@ -213,9 +212,17 @@ async function main() {
             ),
         );
     }
+    // The presses that the steps make, as the page records them.
+    async function pressesOf(steps) {
+        await run(() => presses.splice(0));
+        await pointer(steps);
+        return run(() => presses);
+    }
     const click = (x, y) => pointer([["move", x, y], ["down"], ["up"]]);
     const doubleClick = (x, y) => pointer([["move", x, y], ["down"], ["up"], ["down", 2], ["up", 2]]);
-    const cellCentre = n => [8 + Math.floor(n / 14) * 20 + 10, 32 + (n % 14) * 20 + 10];
+    // A point of cell n, inset from its top-left corner.
+    const cellPoint = (n, inset) => [8 + Math.floor(n / 14) * 20 + inset, 32 + (n % 14) * 20 + inset];
+    const cellCentre = n => cellPoint(n, 10);
 
     // The page as a screenshot: a function from a point of the client area to its colour.
     async function screen() {
@@ -232,7 +239,7 @@ async function main() {
     }
     async function cellColours() {
         const at = await screen();
-        return Array.from({ length: 196 }, (_, n) => at(8 + Math.floor(n / 14) * 20 + 3, 32 + (n % 14) * 20 + 3));
+        return Array.from({ length: 196 }, (_, n) => at(...cellPoint(n, 3)));
     }
     const shot = colours => colours.filter(colour => colour !== WHITE).length;
 
@@ -268,7 +275,8 @@ async function main() {
     };
 
     // The page: its caption, its icon and its picture as the files' own bytes, its content policy.
-    check((await page.title()) === CAPTION, `the caption is ${await page.title()}`);
+    const caption = await page.title();
+    check(caption === CAPTION, `the caption is ${caption}`);
     const icon = await run(() => document.querySelector("link[rel=icon]").href);
     check(
         dataBytes(icon, "image/png").equals(fs.readFileSync(path.join(assets, "tavrelin-32.png"))),
@@ -339,7 +347,8 @@ async function main() {
                 });
     difference /= 197 * 118 * 3;
     check(difference < 2, `the picture box differs from the picture by ${difference.toFixed(1)} a colour`);
-    check(same(await counters(), ["25", "0"]), `the counters start at ${await counters()}`);
+    const atStart = await counters();
+    check(same(atStart, ["25", "0"]), `the counters start at ${atStart}`);
 
     // The keyboard: the focus starts in the rules box; Tab goes on to the picture, "Чисти", out of the
     // page, and round again. The rules can be selected, not changed; the counters take no input.
@@ -365,30 +374,20 @@ async function main() {
     // A shot, a second click on it, a double-click: one attempt each time a white cell is hit.
     await click(...cellCentre(0));
     let colours = await cellColours();
-    check(
-        colours[0] !== WHITE && (await counters())[1] === "1",
-        `a click on cell 0 gives ${colours[0]}, ${await counters()}`,
-    );
-    await readerAfter(colours, `${STATES[colours[0]]}; остават ${(await counters())[0]}, опита 1`);
+    const afterShot = await counters();
+    check(colours[0] !== WHITE && afterShot[1] === "1", `a click on cell 0 gives ${colours[0]}, ${afterShot}`);
+    await readerAfter(colours, `${STATES[colours[0]]}; остават ${afterShot[0]}, опита 1`);
     await click(...cellCentre(0));
     await doubleClick(...cellCentre(20));
     check((await counters())[1] === "2" && shot(await cellColours()) === 2, "a double-click shot twice");
 
     // Two quick clicks 1 pixel apart, on the last row of cell 40 and the first of cell 41: the second
     // press is the second of a double-click, and still a shot of its own after the first's.
-    await run(() => {
-        presses.length = 0;
-    });
     let [x, y] = cellCentre(40);
-    await pointer([["move", x, y + 9], ["down"], ["up"], ["move", x, y + 10], ["down", 2], ["up", 2]]);
-    check(
-        same(await presses(), ["1 after 2", "2 after 3"]),
-        `the quick pair came as presses ${JSON.stringify(await presses())}`,
-    );
-    check(
-        (await counters())[1] === "4",
-        `a quick pair on neighbouring cells makes ${(await counters())[1]} attempts, not 4`,
-    );
+    const pair = await pressesOf([["move", x, y + 9], ["down"], ["up"], ["move", x, y + 10], ["down", 2], ["up", 2]]);
+    check(same(pair, ["1 after 2", "2 after 3"]), `the quick pair came as presses ${JSON.stringify(pair)}`);
+    const afterPair = (await counters())[1];
+    check(afterPair === "4", `a quick pair on neighbouring cells makes ${afterPair} attempts, not 4`);
 
     // A press dragged onto cell 60 from a bare spot shoots nothing, nor does one dragged off it; the
     // quick press back on it, which the browser counts as the second of a double-click, is a press of
@@ -396,13 +395,18 @@ async function main() {
     [x, y] = cellCentre(60);
     await pointer([["down"], ["move", x, y], ["up"]]);
     check((await counters())[1] === "4", "a press dragged onto a cell shoots it");
-    await run(() => {
-        presses.length = 0;
-    });
-    await pointer([["move", x, y], ["down"], ["move", ...REST], ["up"], ["move", x, y], ["down", 2], ["up", 2]]);
+    const back = await pressesOf([
+        ["move", x, y],
+        ["down"],
+        ["move", ...REST],
+        ["up"],
+        ["move", x, y],
+        ["down", 2],
+        ["up", 2],
+    ]);
     check(
-        same(await presses(), ["1 after 4", "2 after 4"]),
-        `a press dragged off a cell, then one back on it: ${JSON.stringify(await presses())}`,
+        same(back, ["1 after 4", "2 after 4"]),
+        `a press dragged off a cell, then one back on it: ${JSON.stringify(back)}`,
     );
     check(
         (await counters())[1] === "5" && (await cellColours())[60] !== WHITE,
@@ -425,10 +429,8 @@ async function main() {
     check((await counters())[1] === "6", "the switch's covered column turns it on");
     await click(...SWITCH);
     colours = await cellColours();
-    check(
-        same(await counters(), ["0", "31"]) && colours.filter(c => c === RED).length === 25,
-        `the switch gives ${await counters()}`,
-    );
+    const revealed = await counters();
+    check(same(revealed, ["0", "31"]) && colours.filter(c => c === RED).length === 25, `the switch gives ${revealed}`);
 
     // "Чисти" deals a new game: by a click, by Space and by Enter while it has the focus.
     await click(...CLEAR);
@@ -446,10 +448,8 @@ async function main() {
     // on again, counting 25 more attempts.
     await doubleClick(...SWITCH);
     await click(...SWITCH);
-    check(
-        (await counters())[1] === "25",
-        `a double-click and a click on the switch make ${(await counters())[1]} attempts, not 25`,
-    );
+    const afterSwitch = (await counters())[1];
+    check(afterSwitch === "25", `a double-click and a click on the switch make ${afterSwitch} attempts, not 25`);
     await click(...SWITCH);
     check((await counters())[1] === "50", "the switch turned on again counts no attempts");
     check(
