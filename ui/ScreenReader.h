@@ -24,6 +24,9 @@ std::string ShotPhrase(const CellFace& face, const std::string& remaining, const
 std::string NewGamePhrase(const std::string& remaining, const std::string& attempts);
 constexpr char WORDS_NEW_GAME[] = "нова игра";
 
+// The grid's name, for a player who reaches it among the window's controls.
+constexpr char GRID_NAME[] = "Игрално поле";
+
 // The names of the two controls that take the focus and have no caption of their own.
 constexpr char PICTURE1_NAME[] = "Картина: бойни кораби";
 constexpr char TEXT1_NAME[] = "Правила на играта";

@@ -67,11 +67,11 @@ void WindowBehaviour::Command1_Click(int Index)
     Announce(NewGamePhrase(CounterText(0), CounterText(1)), std::nullopt);
 }
 
-void WindowBehaviour::SetScreenReaderRunning(bool running)
+void WindowBehaviour::SetGridTakesFocus(bool takes)
 {
-    if (running != screenReader_) {
-        screenReader_ = running;
-        window_.LetGridTakeFocus(running);
+    if (takes != gridTakesFocus_) {
+        gridTakesFocus_ = takes;
+        window_.LetGridTakeFocus(takes);
     }
 }
 
@@ -85,10 +85,19 @@ void WindowBehaviour::KeyOnGrid(GridKey key)
         }
         return;
     }
-    const int moved = MovedCell(current_, key);
-    if (moved != current_) {
+    MoveCurrentCell(MovedCell(current_, key));
+}
+
+void WindowBehaviour::CellFocused(int Index)
+{
+    MoveCurrentCell(Index);
+}
+
+void WindowBehaviour::MoveCurrentCell(int Index)
+{
+    if (Index != current_) {
         phrase_.clear();
-        window_.ShowCurrentCell(std::exchange(current_, moved), moved);
+        window_.ShowCurrentCell(std::exchange(current_, Index), Index);
     }
 }
 

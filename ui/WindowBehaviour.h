@@ -14,9 +14,9 @@ namespace tavrelin::design {
 
 // How the game's window behaves, whichever toolkit draws it. It starts up in the designed order,
 // makes clicks of the mouse's presses and releases, answers each event with the game's procedures,
-// and then tells its window exactly what to redraw and what to say to a screen reader. While a
-// screen reader runs, the grid also takes the keyboard focus, on its current cell. A toolkit's
-// window makes its controls from the design, hands every input here, and draws what it is told.
+// and then tells its window exactly what to redraw and what to say to a screen reader. Where the
+// window lets it, the grid also takes the keyboard focus, on its current cell. A toolkit's window
+// makes its controls from the design, hands every input here, and draws what it is told.
 class WindowBehaviour {
 public:
     // The window is told what to draw; the generator is seeded once, at start-up.
@@ -39,12 +39,15 @@ public:
     void Label4_Click();
     void Command1_Click(int Index);
 
-    // Whether a screen reader runs, as the desktop says, now and whenever that changes: the grid
-    // takes the keyboard focus only while one does.
-    void SetScreenReaderRunning(bool running);
+    // Whether the grid takes the keyboard focus, now and whenever that changes: on a desktop only
+    // while a screen reader runs, on a page always.
+    void SetGridTakesFocus(bool takes);
     // A key on the grid while it has the focus: moves the current cell, or shoots it as a click
     // does. A cell already shot only says its name again.
     void KeyOnGrid(GridKey key);
+    // The focus came to a cell by other means than the grid's keys, a screen reader's say: that cell
+    // is the current one, for the keys that follow.
+    void CellFocused(int Index);
 
     // What the window shows now.
     const CellFace& Face(int Index) const { return shown_.Face(Index); }
@@ -60,6 +63,8 @@ public:
 private:
     // Brings the window in line with the game, drawing only what changed.
     void ShowGame();
+    // Makes the cell the current one, and has the window show it.
+    void MoveCurrentCell(int Index);
     // Says the phrase; one about the current cell is also its description until the cell moves.
     void Announce(const std::string& phrase, std::optional<int> about);
 
@@ -68,7 +73,7 @@ private:
     Game game_;
     ShownGame shown_;
     ClickRule clicks_;
-    bool screenReader_ = false;
+    bool gridTakesFocus_ = false;
     int current_ = 0;
     std::string phrase_;
 };

@@ -123,13 +123,13 @@ constexpr Alignment LABEL1_ALIGNMENT = Alignment::Centre;
 constexpr Alignment LABEL3_ALIGNMENT = Alignment::Centre;
 
 // The controls that take the keyboard focus. Labels, the frame and the counters never do, but for
-// the grid while a screen reader runs.
+// the grid where the window lets it.
 enum class FocusStop { Text1, Picture1, Command1, Label3 };
 // The order in which Tab moves the focus, round and round; the focus starts at the first.
 constexpr std::array<FocusStop, 3> TAB_ORDER{FocusStop::Text1, FocusStop::Picture1, FocusStop::Command1};
-// The same while a screen reader runs: the grid comes after "Чисти".
-constexpr std::array<FocusStop, 4> SCREEN_READER_TAB_ORDER{FocusStop::Text1, FocusStop::Picture1, FocusStop::Command1,
-                                                           FocusStop::Label3};
+// The same while the grid takes the focus: the grid comes after "Чисти".
+constexpr std::array<FocusStop, 4> TAB_ORDER_WITH_GRID{FocusStop::Text1, FocusStop::Picture1, FocusStop::Command1,
+                                                       FocusStop::Label3};
 
 // Picture1's sunken border, in pixels; the picture is drawn at its own size from just inside it and
 // cut off at the box's inner edges.

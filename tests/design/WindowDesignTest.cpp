@@ -369,16 +369,42 @@ TEST(GridKey, ArrowsMoveOneCellAndStopAtTheEdgesHomeEndAndPagesGoToTheEnds)
         int toRow = 0;
     };
     const Case cases[] = {
-        {3, 5, GridKey::Left, 2, 5},   {3, 5, GridKey::Right, 4, 5},   {3, 5, GridKey::Up, 3, 4},
-        {3, 5, GridKey::Down, 3, 6},   {0, 5, GridKey::Left, 0, 5},    {13, 5, GridKey::Right, 13, 5},
-        {3, 0, GridKey::Up, 3, 0},     {3, 13, GridKey::Down, 3, 13},  {3, 5, GridKey::Home, 0, 5},
-        {3, 5, GridKey::End, 13, 5},   {3, 5, GridKey::PageUp, 3, 0},  {3, 5, GridKey::PageDown, 3, 13},
-        {0, 13, GridKey::Down, 0, 13}, {13, 0, GridKey::Right, 13, 0}, {3, 5, GridKey::Space, 3, 5},
-        {3, 5, GridKey::Enter, 3, 5},
+        {3, 5, GridKey::Left, 2, 5},   {3, 5, GridKey::Right, 4, 5},    {3, 5, GridKey::Up, 3, 4},
+        {3, 5, GridKey::Down, 3, 6},   {0, 5, GridKey::Left, 0, 5},     {13, 5, GridKey::Right, 13, 5},
+        {3, 0, GridKey::Up, 3, 0},     {3, 13, GridKey::Down, 3, 13},   {3, 5, GridKey::Home, 0, 5},
+        {3, 5, GridKey::End, 13, 5},   {3, 5, GridKey::PageUp, 3, 0},   {3, 5, GridKey::PageDown, 3, 13},
+        {0, 13, GridKey::Down, 0, 13}, {13, 0, GridKey::Right, 13, 0},  {3, 5, GridKey::Space, 3, 5},
+        {3, 5, GridKey::Enter, 3, 5},  {3, 5, GridKey::CtrlHome, 0, 0}, {3, 5, GridKey::CtrlEnd, 13, 13},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(design::MovedCell(14 * c.col + c.row, c.key), 14 * c.toCol + c.toRow)
             << c.col << "," << c.row << " key " << static_cast<int>(c.key);
+    }
+}
+
+TEST(GridKey, OnlyKeysAloneAndCtrlWithHomeOrEndAreTheGrids)
+{
+    using design::GridKey;
+    struct Case {
+        GridKey key = GridKey::Left;
+        design::Modifiers held;
+        std::optional<GridKey> grids;
+    };
+    const Case cases[] = {
+        {GridKey::Home, {}, GridKey::Home},
+        {GridKey::Home, {.Ctrl = true}, GridKey::CtrlHome},
+        {GridKey::End, {.Ctrl = true}, GridKey::CtrlEnd},
+        {GridKey::Space, {}, GridKey::Space},
+        {GridKey::Home, {.Shift = true, .Ctrl = true}, std::nullopt},
+        {GridKey::End, {.Ctrl = true, .Alt = true}, std::nullopt},
+        {GridKey::Left, {.Ctrl = true}, std::nullopt},
+        {GridKey::Left, {.Alt = true}, std::nullopt},
+        {GridKey::Enter, {.Shift = true}, std::nullopt},
+        {GridKey::PageDown, {.Ctrl = true}, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(design::WithModifiers(c.key, c.held), c.grids)
+            << static_cast<int>(c.key) << " shift " << c.held.Shift << " ctrl " << c.held.Ctrl << " alt " << c.held.Alt;
     }
 }
 
@@ -390,12 +416,12 @@ TEST(WindowDesign, AShotAndANewGameSayTheirAnswerWithBothCounters)
     EXPECT_EQ(design::NewGamePhrase("25", "0"), "нова игра; остават 25, опита 0");
 }
 
-TEST_F(WindowBehaviourTest, WithAScreenReaderTheKeysMoveTheCurrentCellAndShootIt)
+TEST_F(WindowBehaviourTest, WhileTheGridTakesTheFocusTheKeysMoveTheCurrentCellAndShootIt)
 {
     behaviour.Form_Load();
     window.Said();
-    behaviour.SetScreenReaderRunning(true);
-    behaviour.SetScreenReaderRunning(true);
+    behaviour.SetGridTakesFocus(true);
+    behaviour.SetGridTakesFocus(true);
     EXPECT_EQ(window.Said(), std::vector<std::string>{"grid takes focus"});
     EXPECT_EQ(behaviour.CurrentCell(), 0);
 
@@ -429,13 +455,18 @@ TEST_F(WindowBehaviourTest, WithAScreenReaderTheKeysMoveTheCurrentCellAndShootIt
     EXPECT_EQ(window.Said(), std::vector<std::string>{"say " + design::CellName(54, behaviour.Face(54))});
     EXPECT_EQ(behaviour.CounterText(1), "1");
 
-    // The phrase belongs to the cell it was said on; "Чисти" keeps the current cell.
+    // The phrase belongs to the cell it was said on; "Чисти" keeps the current cell, and so does
+    // the focus coming to it again, while the focus coming to another cell moves it there.
     behaviour.KeyOnGrid(design::GridKey::Home);
     EXPECT_EQ(behaviour.Phrase(), "");
+    behaviour.CellFocused(100);
+    behaviour.CellFocused(100);
+    behaviour.CellFocused(12);
+    EXPECT_EQ(window.Said(), (std::vector<std::string>{"current 54 to 12", "current 12 to 100", "current 100 to 12"}));
     behaviour.Command1_Click(design::COMMAND1_INDEX);
     EXPECT_EQ(behaviour.CurrentCell(), 12);
     window.Said();
-    behaviour.SetScreenReaderRunning(false);
+    behaviour.SetGridTakesFocus(false);
     EXPECT_EQ(window.Said(), std::vector<std::string>{"grid takes no focus"});
 }
 

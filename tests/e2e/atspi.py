@@ -11,7 +11,8 @@
     atspi.py listen N   prints "ready", then waits for cell N's name to change and prints the new name
     atspi.py press N    presses cell N through its action and prints the name it changes to
     atspi.py unnamed    prints every control that takes the focus but has no name
-    atspi.py activate NAME  presses the control of that name through its action
+    atspi.py activate NAME  presses the control whose name starts so through its action, "click" where
+                        it has one
     atspi.py page       for a web browser's window: prints every object of the page in it, as JSON,
                         each with its role, name, object attributes, actions and text
 """
@@ -142,10 +143,12 @@ def main():
     elif sys.argv[1] in ("listen", "press"):
         new_name(win, int(sys.argv[2]), sys.argv[1] == "press")
     elif sys.argv[1] == "activate":
-        controls = [a for a in descendants(win) if a.name == sys.argv[2] and a.queryAction().nActions > 0]
+        controls = [a for a in descendants(win) if a.name.startswith(sys.argv[2]) and a.queryAction().nActions > 0]
         if not controls:
             sys.exit(f"no control named {sys.argv[2]} can be pressed")
-        controls[0].queryAction().doAction(0)
+        action = controls[0].queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        action.doAction(names.index("click") if "click" in names else 0)
     elif sys.argv[1] == "unnamed":
         for accessible in descendants(win):
             if accessible.getState().contains(pyatspi.STATE_FOCUSABLE) and not accessible.name:

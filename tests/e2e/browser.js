@@ -46,6 +46,8 @@ const SAMPLES = [
     [372, 276, RED],
     [8, 32, "0,0,0"],
 ];
+// The captions of shot cells, which a screen reader does not read: a cell's name says what it shows.
+const GLYPHS = ["X", "!"];
 // A cell's colour as a screen reader hears it.
 const STATES = { [WHITE]: "непроверена", [RED]: "попадение", "255,255,0": "близост", "0,0,255": "няма кораб" };
 const [SWITCH, CLEAR, REST] = [
@@ -91,18 +93,20 @@ async function devToolsReader(page) {
         objects: nodes.map(node => [node.role?.value, node.name?.value ?? ""]),
         live: live.map(region => (region.childIds ?? []).map(id => byId.get(id)?.name?.value ?? "").join("")),
         cellActions: null,
+        captions: nodes.filter(node => GLYPHS.includes(node.name?.value)).length,
         switchFound: !switchNodes.every(node => node.ignored),
     };
 }
 
 // The same, read through the desktop's accessibility bus from the browser's window, as Orca reads it.
 async function atSpiReader() {
-    const ROLES = { "table cell": "cell", entry: "textbox" };
+    const ROLES = { "table cell": "gridcell", table: "grid", entry: "textbox" };
     const objects = JSON.parse(execFileSync("/usr/bin/python3", [path.join(__dirname, "atspi.py"), "page"]));
     return {
         objects: objects.map(object => [ROLES[object.role] ?? object.role, object.name]),
         live: objects.filter(object => object.attributes.live === "polite").map(object => object.text),
         cellActions: objects.filter(object => object.role === "table cell").map(object => object.actions),
+        captions: objects.filter(object => GLYPHS.includes(object.name) || GLYPHS.includes(object.text.trim())).length,
         switchFound: objects.some(object => object.attributes.id === "Label4"),
     };
 }
@@ -152,9 +156,26 @@ const ENGINES = {
             const devTools = await page.createCDPSession();
             await devTools.send("Emulation.setTouchEmulationEnabled", { enabled: true, maxTouchPoints: 1 });
         },
+        // Headless, Chromium has no accessibility bus: its click of a cell stands for a screen reader's,
+        // which the Orca test makes through the bus.
+        activate: (page, name) =>
+            page.evaluate(start => document.querySelector(`td[aria-label^="${start}"]`).click(), name),
+        forcedColours: async (page, active) => {
+            const devTools = await page.createCDPSession();
+            const features = [{ name: "forced-colors", value: active ? "active" : "none" }];
+            await devTools.send("Emulation.setEmulatedMedia", { features });
+        },
         logsFileRequests: true,
     },
-    firefox: { pointer: xPointer, reader: atSpiReader, touchScreen: async () => {}, logsFileRequests: false },
+    firefox: {
+        pointer: xPointer,
+        reader: atSpiReader,
+        touchScreen: async () => {},
+        activate: (page, name) =>
+            execFileSync("/usr/bin/python3", [path.join(__dirname, "atspi.py"), "activate", name]),
+        forcedColours: null,
+        logsFileRequests: false,
+    },
 };
 const engine = ENGINES[engineName];
 check(engine && assets, "usage: browser.js chromium|firefox PAGE.html ASSETS_DIR");
@@ -184,12 +205,36 @@ async function main() {
     const { browser, page, messages, requests } = await open();
     const run = (script, ...values) => page.evaluate(script, ...values);
     const key = name => page.keyboard.press(name);
-    const focused = () => run(() => document.activeElement.id);
+    // The control with the keyboard focus, a cell by its index, which runs down each column in turn.
+    const focused = () =>
+        run(() => {
+            const element = document.activeElement;
+            return element.matches("td")
+                ? `cell ${14 * element.cellIndex + element.parentElement.rowIndex}`
+                : element.id;
+        });
+    // The cells that Tab stops on.
+    const stops = () =>
+        run(() =>
+            [...Label3.querySelectorAll("td")]
+                .filter(cell => cell.tabIndex === 0)
+                .map(cell => 14 * cell.cellIndex + cell.parentElement.rowIndex),
+        );
+    // Presses a key, or a chord such as "Control+End", as a player does.
+    async function press(chord) {
+        const names = chord.split("+");
+        for (const name of names.slice(0, -1)) await page.keyboard.down(name);
+        await key(names.at(-1));
+        for (const name of names.slice(0, -1).reverse()) await page.keyboard.up(name);
+    }
     const counters = () => run(() => [Text2_0.value, Text2_1.value]);
     await run(() => {
         window.presses = [];
         // Each press as the browser counts it, the second of a double-click as 2, and the attempts before it.
         document.addEventListener("mousedown", e => presses.push(`${e.detail} after ${Text2_1.value}`), true);
+        // Whether the page took each key for itself, once every handler has had it.
+        window.taken = [];
+        addEventListener("keydown", e => taken.push(e.defaultPrevented));
     });
 
     // Where the client area's top-left corner stands on the page, and how much it is scaled.
@@ -220,8 +265,8 @@ async function main() {
     }
     const click = (x, y) => pointer([["move", x, y], ["down"], ["up"]]);
     const doubleClick = (x, y) => pointer([["move", x, y], ["down"], ["up"], ["down", 2], ["up", 2]]);
-    // A point of cell n, inset from its top-left corner.
-    const cellPoint = (n, inset) => [8 + Math.floor(n / 14) * 20 + inset, 32 + (n % 14) * 20 + inset];
+    // A point of cell n, inset from its left and top edges.
+    const cellPoint = (n, inset, down = inset) => [8 + Math.floor(n / 14) * 20 + inset, 32 + (n % 14) * 20 + down];
     const cellCentre = n => cellPoint(n, 10);
 
     // The page as a screenshot: a function from a point of the client area to its colour.
@@ -239,7 +284,7 @@ async function main() {
     }
     async function cellColours() {
         const at = await screen();
-        return Array.from({ length: 196 }, (_, n) => at(...cellPoint(n, 3)));
+        return Array.from({ length: 196 }, (_, n) => at(...cellPoint(n, 2)));
     }
     const shot = colours => colours.filter(colour => colour !== WHITE).length;
 
@@ -250,7 +295,7 @@ async function main() {
             .sort();
         const cells = found =>
             found.objects
-                .filter(([role]) => role === "cell")
+                .filter(([role]) => role === "gridcell")
                 .map(([, name]) => name)
                 .sort();
         // Firefox's accessibility tree catches up with the page in its own time: meanwhile a cell may offer
@@ -266,6 +311,7 @@ async function main() {
             `the polite live regions hold ${JSON.stringify(found.live)}, not "${phrase}"`,
         );
         check(!found.switchFound, "a screen reader finds the switch");
+        check(found.captions === 0, `a screen reader reads ${found.captions} captions of cells`);
         check(unpressable(found) === 0, `${unpressable(found)} cells offer a screen reader no action "click"`);
         return found;
     }
@@ -350,14 +396,17 @@ async function main() {
     const atStart = await counters();
     check(same(atStart, ["25", "0"]), `the counters start at ${atStart}`);
 
-    // The keyboard: the focus starts in the rules box; Tab goes on to the picture, "Чисти", out of the
-    // page, and round again. The rules can be selected, not changed; the counters take no input.
+    // The keyboard: the focus starts in the rules box; Tab goes on to the picture, "Чисти", the grid's
+    // first cell, out of the page, and round again; no element asks to come first. The rules can be
+    // selected, not changed; the counters take no input.
     const focus = [await focused()];
-    for (let i = 0; i < 4; i++) {
+    for (let i = 0; i < 5; i++) {
         await key("Tab");
         focus.push(await focused());
     }
-    check(same(focus, ["Text1_0", "Picture1", "Command1_1", "", "Text1_0"]), `Tab goes ${focus}`);
+    check(same(focus, ["Text1_0", "Picture1", "Command1_1", "cell 0", "", "Text1_0"]), `Tab goes ${focus}`);
+    const first = await run(() => [...document.querySelectorAll("[tabindex]")].filter(e => e.tabIndex > 0).length);
+    check(first === 0, `${first} elements come first in the order of Tab`);
     const rules = await run(() => Text1_0.value);
     for (const name of ["x", "Backspace", "Enter"]) await key(name);
     await page.keyboard.down("Control");
@@ -413,11 +462,9 @@ async function main() {
         "the quick click back on a cell after a press dragged off it shoots nothing",
     );
 
-    // A screen reader's command to activate a cell is a click that no pointer makes: one shot.
-    await run(() => {
-        Label3.rows[5].cells[7].click();
-        Label3.rows[5].cells[7].click();
-    });
+    // A screen reader's command to activate a cell, twice: one shot.
+    for (let i = 0; i < 2; i++) await engine.activate(page, "колона 8, ред 6, ");
+    await until(counters, ([, tried]) => tried !== "5");
     check(
         (await counters())[1] === "6" && (await cellColours())[7 * 14 + 5] !== WHITE,
         "a screen reader cannot shoot a cell",
@@ -443,6 +490,83 @@ async function main() {
         await key(name);
         check(same(await counters(), ["25", "0"]), `${JSON.stringify(name)} on "Чисти" deals no new game`);
     }
+
+    // The grid from the keyboard: Tab from "Чисти" reaches the current cell, the only one Tab stops on,
+    // and the keys move it; the grid takes them alone, and no other chord.
+    await key("Tab");
+    const GRID_KEYS = [
+        ["ArrowLeft", 0, true],
+        ["ArrowUp", 0, true],
+        ["ArrowRight", 14, true],
+        ["ArrowDown", 15, true],
+        ["End", 183, true],
+        ["Home", 1, true],
+        ["PageDown", 13, true],
+        ["PageUp", 0, true],
+        ["Control+End", 195, true],
+        ["ArrowRight", 195, true],
+        ["ArrowDown", 195, true],
+        ["Control+Home", 0, true],
+        ["Shift+ArrowRight", 0, false],
+        ["Control+ArrowDown", 0, false],
+        ["Alt+ArrowDown", 0, false],
+        ["Shift+End", 0, false],
+        ["Control+Shift+End", 0, false],
+        ["Control+Alt+Home", 0, false],
+    ];
+    for (const [chord, cell, grids] of GRID_KEYS) {
+        await press(chord);
+        const [now, stop, took] = [await focused(), await stops(), await run(() => taken.at(-1))];
+        check(
+            now === `cell ${cell}` && same(stop, [cell]) && took === grids,
+            `${chord} leaves the focus on ${now}, Tab's stop on ${stop}, the key ${took ? "taken" : "left"}`,
+        );
+    }
+
+    // Space and Enter shoot the current cell as a click does, once; on a shot cell they count nothing. The
+    // cell's name tells what it shows.
+    await press(" ");
+    await press(" ");
+    await press("ArrowRight");
+    await press("Enter");
+    colours = await cellColours();
+    const named = await run(() => document.activeElement.getAttribute("aria-label"));
+    check(
+        (await counters())[1] === "2" && shot(colours) === 2 && colours[0] !== WHITE && colours[14] !== WHITE,
+        `Space twice and Enter shoot ${shot(colours)} cells in ${(await counters())[1]} attempts, not 2 in 2`,
+    );
+    check(named === `колона 2, ред 1, ${STATES[colours[14]]}`, `the shot cell is named ${named}, shows ${colours[14]}`);
+
+    // The focus mark: inside the current cell's border, a white ring and then a black one, and nothing
+    // on the other cells. A press on a cell or on the bare window takes neither the focus nor the
+    // current cell.
+    const marks = (at, n) => [2, 3, 4].map(inset => at(...cellPoint(n, inset, 10)));
+    let seen = await screen();
+    check(
+        same(marks(seen, 14), [colours[14], WHITE, "0,0,0"]) && same(marks(seen, 0), Array(3).fill(colours[0])),
+        `the focus mark shows ${marks(seen, 14)} on the current cell and ${marks(seen, 0)} beside it`,
+    );
+    await click(...cellCentre(100));
+    await click(436, 205);
+    await click(...REST);
+    check(
+        (await focused()) === "cell 14" && same(await stops(), [14]) && (await counters())[1] === "3",
+        `a click moves the focus to ${await focused()} or Tab's stop to ${await stops()}`,
+    );
+
+    // Shift+Tab goes back to "Чисти", which keeps the current cell for the next game; Tab comes back to it,
+    // and leaves the page, with no mark left behind.
+    const cycle = [];
+    for (const chord of ["Shift+Tab", " ", "Tab", "Tab"]) {
+        await press(chord);
+        cycle.push(await focused());
+    }
+    seen = await screen();
+    check(
+        same(cycle, ["Command1_1", "Command1_1", "cell 14", ""]) && same(marks(seen, 14), Array(3).fill(WHITE)),
+        `Shift+Tab, Space and Tab go ${cycle}, and leave ${marks(seen, 14)} on the cell`,
+    );
+    check(same(await counters(), ["25", "0"]), 'Space on "Чисти" deals no new game');
 
     // A double-click turns the switch on once; a click turns it off, which shows nothing, and the next
     // on again, counting 25 more attempts.
@@ -474,12 +598,38 @@ async function main() {
         ["image", "Картина: бойни кораби"],
         ["textbox", "Правила на играта"],
         ["button", "Чисти"],
-        ["table", ""],
+        ["grid", "Игрално поле"],
+        ["heading", "Tavrelin"],
     ])
         check(
             found.objects.some(o => same(o, object)),
             `a screen reader finds no ${object}`,
         );
+
+    // In forced colours the cells and the counters keep their colours; the title takes the system's.
+    if (engine.forcedColours) {
+        await engine.forcedColours(page, true);
+        const forced = await cellColours();
+        seen = await screen();
+        check(
+            same(forced, colours) && seen(411, 195) === GREEN && seen(411, 227) === RED && seen(98, 2) !== ORANGE,
+            `in forced colours ${forced.filter((c, n) => c !== colours[n]).length} cells change, the counters show ` +
+                `${seen(411, 195)} and ${seen(411, 227)}, the title ${seen(98, 2)}`,
+        );
+        await engine.forcedColours(page, false);
+    }
+
+    // In a window shorter than the page, no key of the grid scrolls it.
+    await page.setViewport({ width: VIEWPORT.width, height: 400 });
+    await until(
+        () => run(() => innerHeight),
+        height => height === 400,
+    );
+    await run(() => Label3.querySelector("[tabindex='0']").focus());
+    for (const chord of ["PageDown", "End", " ", "ArrowDown", "Control+End", "PageUp", "Home", "Enter"])
+        await press(chord);
+    const scrolled = await run(() => [scrollY, document.documentElement.scrollHeight > innerHeight]);
+    check(same(scrolled, [0, true]), `the grid's keys scroll the page to ${scrolled[0]}, or it does not scroll`);
 
     // Nothing went wrong on the way, and nothing was asked of the network.
     check(messages.length === 0, `the console shows ${messages}`);

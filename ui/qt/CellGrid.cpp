@@ -11,6 +11,7 @@
 
 #include "CellGridAccessible.h"
 #include "QtSupport.h"
+#include "ScreenReader.h"
 #include "WindowBehaviour.h"
 
 namespace tavrelin::ui {
@@ -44,6 +45,7 @@ CellGrid::CellGrid(design::WindowBehaviour& behaviour, Qt::Alignment alignment, 
     QAccessible::installFactory(CellGridAccessible::Factory);
     // Every pixel of the grid belongs to a cell, which paints it whole.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QString::fromUtf8(design::GRID_NAME));
     // Only Tab gives the grid the focus, and only while a screen reader runs.
     setFocusPolicy(Qt::NoFocus);
 }
@@ -192,9 +194,15 @@ void CellGrid::mouseReleaseEvent(QMouseEvent* event)
 
 void CellGrid::keyPressEvent(QKeyEvent* event)
 {
-    const std::optional<design::GridKey> key = ToGridKey(event->key());
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (!key.has_value() || !plain) {
+    const std::optional<design::GridKey> pressed = ToGridKey(event->key());
+    const Qt::KeyboardModifiers held = event->modifiers();
+    const std::optional<design::GridKey> key =
+        pressed.has_value()
+            ? design::WithModifiers(*pressed, {.Shift = held.testFlag(Qt::ShiftModifier),
+                                               .Ctrl = held.testFlag(Qt::ControlModifier),
+                                               .Alt = held.testAnyFlags(Qt::AltModifier | Qt::MetaModifier)})
+            : std::nullopt;
+    if (!key.has_value()) {
         QWidget::keyPressEvent(event);
         return;
     }

@@ -162,7 +162,7 @@ void MainWindow::CreateControls()
     Spoken = new Announcer(this);
     auto* screenReader = new ScreenReaderStatus(this);
     connect(screenReader, &ScreenReaderStatus::changed, this,
-            [this](bool running) { behaviour_.SetScreenReaderRunning(running); });
+            [this](bool running) { behaviour_.SetGridTakesFocus(running); });
     screenReader->Watch();
 }
 
@@ -184,9 +184,9 @@ void MainWindow::SetTabOrder()
 {
     // The toolkit leaves a widget that takes no focus out of the order, so the grid joins it only
     // once it takes the focus.
-    for (std::size_t i = 0; i + 1 < design::SCREEN_READER_TAB_ORDER.size(); ++i) {
-        setTabOrder(FocusStopWidget(design::SCREEN_READER_TAB_ORDER[i]),
-                    FocusStopWidget(design::SCREEN_READER_TAB_ORDER[i + 1]));
+    for (std::size_t i = 0; i + 1 < design::TAB_ORDER_WITH_GRID.size(); ++i) {
+        setTabOrder(FocusStopWidget(design::TAB_ORDER_WITH_GRID[i]),
+                    FocusStopWidget(design::TAB_ORDER_WITH_GRID[i + 1]));
     }
 }
 

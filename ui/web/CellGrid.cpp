@@ -1,5 +1,10 @@
 #include "CellGrid.h"
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+#include <utility>
+
 #include "Board.h"
 #include "WindowBehaviour.h"
 
@@ -11,6 +16,28 @@ namespace {
 
 // Each cell's own black border, inside its place.
 constexpr int BORDER = 1;
+
+// The grid's keys by the names the browser gives them.
+constexpr std::array<std::pair<std::string_view, design::GridKey>, 10> KEYS{{
+    {"ArrowLeft", design::GridKey::Left},
+    {"ArrowRight", design::GridKey::Right},
+    {"ArrowUp", design::GridKey::Up},
+    {"ArrowDown", design::GridKey::Down},
+    {"Home", design::GridKey::Home},
+    {"End", design::GridKey::End},
+    {"PageUp", design::GridKey::PageUp},
+    {"PageDown", design::GridKey::PageDown},
+    {" ", design::GridKey::Space},
+    {"Enter", design::GridKey::Enter},
+}};
+
+// The focus mark: inside the border, 2 pixels of the cell's own colour, then a white ring and a black
+// one, so that one of the two stands out against every colour of a cell.
+std::string FocusMark(Colour cell)
+{
+    return "inset 0 0 0 2px " + ToCssColour(cell) + ", inset 0 0 0 3px " + ToCssColour(WHITE) + ", inset 0 0 0 4px " +
+           ToCssColour({0, 0, 0});
+}
 
 }  // namespace
 
@@ -25,7 +52,10 @@ void CellGrid::Create(const val& parent)
     // Every cell keeps its own border, so two cells side by side show two lines, as on the desktop.
     SetStyle(table_, "border-collapse", "separate");
     SetStyle(table_, "border-spacing", "0");
-    Listen(table_, "mousedown");
+    accessible_.Describe(table_);
+    for (const char* type : {"mousedown", "keydown", "focusin", "focusout"}) {
+        Listen(table_, type);
+    }
 }
 
 void CellGrid::LayOut()
@@ -44,11 +74,20 @@ void CellGrid::LayOut()
     SetStyle(Template, "vertical-align", "top");
     // A caption's line fills the cell inside its border, so that no caption makes its row taller.
     SetStyle(Template, "line-height", ToCssPixels(place.Height - 2 * BORDER));
-    Paint(Template, Face(0));
+    // The answers are colours, which the system's own colours must not replace.
+    SetStyle(Template, "forced-color-adjust", "none");
+    // Only the current cell takes the focus from Tab, and it shows the grid's own focus mark.
+    Template.set("tabIndex", -1);
+    SetStyle(Template, "outline", "none");
+    // The caption is a part of the cell that the pointer passes through.
+    val caption = val::global("document").call<val>("createElement", std::string("span"));
+    SetStyle(caption, "pointer-events", "none");
+    Template.call<void>("appendChild", caption);
+    accessible_.DescribeCell(Template);
     // The other cells of the top row are copies of the template, and the other rows copies of the
     // top row, so that every cell starts as the template shows.
     for (int col = 1; col < FIELD_SIZE; ++col) {
-        row.call<void>("appendChild", Template.call<val>("cloneNode"));
+        row.call<void>("appendChild", Template.call<val>("cloneNode", true));
     }
     for (int other = 1; other < FIELD_SIZE; ++other) {
         row["parentNode"].call<void>("appendChild", row.call<val>("cloneNode", true));
@@ -58,25 +97,47 @@ void CellGrid::LayOut()
     for (int n = 0; n < CellCount(); ++n) {
         cells_.push_back(listed[CellRow(n) * FIELD_SIZE + CellCol(n)]);
         accessible_.Attach(cells_.back());
-        accessible_.Rename(cells_.back(), n);
+        ShowCell(n);
     }
 }
 
 void CellGrid::ShowCell(int Index)
 {
-    Paint(cells_[Index], Face(Index));
+    Paint(Index);
     accessible_.Rename(cells_[Index], Index);
 }
 
-void CellGrid::Paint(val& cell, const CellFace& face)
+void CellGrid::ShowCurrentCell(int previous, int current)
 {
-    SetStyle(cell, "background-color", ToCssColour(face.BackColor));
-    cell.set("textContent", std::string(face.Caption));
+    cells_[previous].set("tabIndex", -1);
+    cells_[current].set("tabIndex", takesFocus_ ? 0 : -1);
+    Paint(previous);
+    Paint(current);
+    if (hasFocus_) {
+        cells_[current].call<void>("focus");
+    }
 }
 
-void CellGrid::Click(int Index)
+void CellGrid::LetTakeFocus(bool takes)
 {
-    behaviour_.Label3_Click(Index);
+    takesFocus_ = takes;
+    cells_[behaviour_.CurrentCell()].set("tabIndex", takes ? 0 : -1);
+}
+
+void CellGrid::Paint(int Index)
+{
+    const CellFace& face = Face(Index);
+    val& cell = cells_[Index];
+    SetStyle(cell, "background-color", ToCssColour(face.BackColor));
+    SetStyle(cell, "box-shadow", Index == behaviour_.CurrentCell() && hasFocus_ ? FocusMark(face.BackColor) : "none");
+    cell["firstChild"].set("textContent", std::string(face.Caption));
+}
+
+void CellGrid::Clicked(int Index)
+{
+    if (!std::exchange(pointerClicked_, false)) {
+        behaviour_.Label3_Click(Index);
+    }
 }
 
 int CellGrid::CellCount() const
@@ -94,30 +155,84 @@ std::optional<int> CellGrid::CellAt(Point point) const
     return design::CellAt(point.X, point.Y, design::DESIGN_DPI);
 }
 
+int CellGrid::IndexOf(const val& cell)
+{
+    // The table's rows are the grid's rows, and a cell's place in its row is its column.
+    return CellIndex(cell["parentElement"]["rowIndex"].as<int>(), cell["cellIndex"].as<int>());
+}
+
 void CellGrid::HandleEvent(val event)
+{
+    const std::string type = event["type"].as<std::string>();
+    if (type == "mousedown") {
+        Press(event);
+    } else if (type == "mouseup") {
+        Release(event);
+    } else if (type == "keydown") {
+        Key(event);
+    } else {
+        // The focus comes to a cell by Tab, by a screen reader or from a script; that cell is the
+        // current one from now on.
+        hasFocus_ = type == "focusin";
+        if (hasFocus_) {
+            behaviour_.CellFocused(IndexOf(event["target"]));
+        }
+        Paint(behaviour_.CurrentCell());
+    }
+}
+
+void CellGrid::Press(const val& event)
+{
+    pressed_ = val::null();
+    if (!IsMainButton(event) || !IsFromPointer(event)) {
+        return;
+    }
+    // A press on the grid takes neither the keyboard focus nor a selection of text.
+    event.call<void>("preventDefault");
+    const std::optional<int> cell = CellAt(PointOn(table_, event, design::GridPlace(design::DESIGN_DPI)));
+    if (!cell.has_value()) {
+        return;
+    }
+    pressed_ = event["target"];
+    if (IsDoublePress(event)) {
+        behaviour_.DoublePress(design::Label::Cell(*cell));
+    } else {
+        behaviour_.Press(design::Label::Cell(*cell));
+    }
+    // The release comes here wherever the pointer goes.
+    Listen(val::global("document"), "mouseup", true);
+}
+
+void CellGrid::Release(const val& event)
 {
     if (!IsMainButton(event) || !IsFromPointer(event)) {
         return;
     }
+    StopListening(val::global("document"), "mouseup", true);
+    // The browser follows a release on the element that was pressed with a click there.
+    pointerClicked_ = pressed_.strictlyEquals(event["target"]);
+    pressed_ = val::null();
     const std::optional<int> cell = CellAt(PointOn(table_, event, design::GridPlace(design::DESIGN_DPI)));
-    const val document = val::global("document");
-    if (event["type"].as<std::string>() == "mousedown") {
-        // A press on the grid takes neither the keyboard focus nor a selection of text.
-        event.call<void>("preventDefault");
-        if (!cell.has_value()) {
-            return;
-        }
-        if (IsDoublePress(event)) {
-            behaviour_.DoublePress(design::Label::Cell(*cell));
-        } else {
-            behaviour_.Press(design::Label::Cell(*cell));
-        }
-        // The release comes here wherever the pointer goes.
-        Listen(document, "mouseup", true);
+    behaviour_.Release(cell.has_value() ? std::optional(design::Label::Cell(*cell)) : std::nullopt);
+}
+
+void CellGrid::Key(const val& event)
+{
+    const std::string name = event["key"].as<std::string>();
+    const auto* known = std::find_if(KEYS.begin(), KEYS.end(), [&name](const auto& key) { return key.first == name; });
+    if (known == KEYS.end()) {
         return;
     }
-    StopListening(document, "mouseup", true);
-    behaviour_.Release(cell.has_value() ? std::optional(design::Label::Cell(*cell)) : std::nullopt);
+    const std::optional<design::GridKey> key =
+        design::WithModifiers(known->second, {.Shift = event["shiftKey"].as<bool>(),
+                                              .Ctrl = event["ctrlKey"].as<bool>(),
+                                              .Alt = event["altKey"].as<bool>() || event["metaKey"].as<bool>()});
+    if (!key.has_value()) {
+        return;
+    }
+    // The key is the grid's alone: it neither scrolls the page nor presses anything else.
+    event.call<void>("preventDefault");
+    behaviour_.KeyOnGrid(*key);
 }
 
 }  // namespace tavrelin::ui

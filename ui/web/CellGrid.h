@@ -19,7 +19,8 @@ namespace tavrelin::ui {
 // The grid of cells as a table of 14 rows of 14 cells: each cell a label with a 1-pixel black
 // border, its background colour, and its caption at its top, as the window's behaviour says it
 // shows. The mouse's presses on the cells, and their releases wherever they happen, go to the
-// behaviour, which makes clicks of them.
+// behaviour, which makes clicks of them. While the grid takes the focus, its current cell is its one
+// stop of Tab; with the focus, the keys go to the behaviour and the current cell shows a mark.
 class CellGrid : public EventHandler {
 public:
     // Captions stand across their cells as the alignment says, always at the top.
@@ -34,21 +35,35 @@ public:
     emscripten::val Element() const { return table_; }
     // Cell Index shows a new face: repaints only that cell and tells a screen reader its new name.
     void ShowCell(int Index);
-    // A click on the cell, from a screen reader's command.
-    void Click(int Index);
+    // The current cell moved: its stop of Tab and its mark move with it, and so does the focus.
+    void ShowCurrentCell(int previous, int current);
+    // From now on the current cell is a stop of Tab, or no cell is.
+    void LetTakeFocus(bool takes);
+    // Whether one of the cells has the keyboard focus.
+    bool HasFocus() const { return hasFocus_; }
+    // A click event on the cell. The pointer's clicks are made of its presses and releases, so only
+    // a click that they did not make shoots: a screen reader's command to activate the cell.
+    void Clicked(int Index);
 
     // How many cells the grid has, and what cell Index shows now, as the behaviour says.
     int CellCount() const;
     const CellFace& Face(int Index) const;
     // The cell under a point given from the grid's top-left corner, if any.
     std::optional<int> CellAt(Point point) const;
+    // The index of one of the grid's cells.
+    static int IndexOf(const emscripten::val& cell);
 
-    // A press on the grid, and its release wherever it happens.
+    // A press on the grid and its release wherever it happens, a key, and the focus coming and
+    // going.
     void HandleEvent(emscripten::val event) override;
 
 private:
-    // Shows a cell's colour and caption.
-    static void Paint(emscripten::val& cell, const CellFace& face);
+    // Shows a cell's colour and caption, and the focus mark on the current cell while the grid has
+    // the focus.
+    void Paint(int Index);
+    void Press(const emscripten::val& event);
+    void Release(const emscripten::val& event);
+    void Key(const emscripten::val& event);
 
     design::WindowBehaviour& behaviour_;
     design::Alignment alignment_;
@@ -56,6 +71,12 @@ private:
     emscripten::val table_ = emscripten::val::null();
     // The cells' elements, by cell index.
     std::vector<emscripten::val> cells_;
+    bool takesFocus_ = false;
+    bool hasFocus_ = false;
+    // The cell that the pointer pressed, until its release.
+    emscripten::val pressed_ = emscripten::val::null();
+    // The pointer was pressed and released on the same cell, whose click event comes next.
+    bool pointerClicked_ = false;
 };
 
 }  // namespace tavrelin::ui

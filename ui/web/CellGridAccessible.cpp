@@ -1,12 +1,23 @@
 #include "CellGridAccessible.h"
 
-#include "Board.h"
 #include "CellGrid.h"
 #include "ScreenReader.h"
 
 namespace tavrelin::ui {
 
 using emscripten::val;
+
+void CellGridAccessible::Describe(const val& table) const
+{
+    table.call<void>("setAttribute", std::string("role"), std::string("grid"));
+    table.call<void>("setAttribute", std::string("aria-label"), std::string(design::GRID_NAME));
+}
+
+void CellGridAccessible::DescribeCell(const val& cell) const
+{
+    cell.call<void>("setAttribute", std::string("role"), std::string("gridcell"));
+    cell["firstChild"].call<void>("setAttribute", std::string("aria-hidden"), std::string("true"));
+}
 
 void CellGridAccessible::Attach(const val& cell) const
 {
@@ -21,13 +32,7 @@ void CellGridAccessible::Rename(const val& cell, int Index) const
 
 void CellGridAccessible::HandleEvent(val event)
 {
-    // The pointer's clicks are the grid's, made of its presses and releases.
-    if (IsFromPointer(event)) {
-        return;
-    }
-    // The table's rows are the grid's rows, and a cell's place in its row is its column.
-    const val cell = event["currentTarget"];
-    grid_.Click(CellIndex(cell["parentElement"]["rowIndex"].as<int>(), cell["cellIndex"].as<int>()));
+    grid_.Clicked(CellGrid::IndexOf(event["currentTarget"]));
 }
 
 }  // namespace tavrelin::ui

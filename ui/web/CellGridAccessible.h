@@ -8,20 +8,25 @@ namespace tavrelin::ui {
 
 class CellGrid;
 
-// The grid as a screen reader sees it: a table of 14 rows of 14 cells, each named by its place and
-// what it shows, and shot by a screen reader's command to activate it. Such a command moves no
-// keyboard focus, and no cell takes a stop of Tab.
+// The grid as a screen reader sees it: a grid named as the window's grid, of 14 rows of 14 cells,
+// each named by its place and what it shows, in every mode of the screen reader, and shot by a
+// screen reader's command to activate it.
 class CellGridAccessible : public EventHandler {
 public:
     // Names and activates the cells of this grid.
     explicit CellGridAccessible(CellGrid& grid) : grid_(grid) {}
 
+    // Makes the table a named grid.
+    void Describe(const emscripten::val& table) const;
+    // Makes the template cell a cell of the grid whose caption a screen reader does not read: the
+    // cell's name says what it shows.
+    void DescribeCell(const emscripten::val& cell) const;
     // Makes a cell of the table one that a screen reader can activate.
     void Attach(const emscripten::val& cell) const;
     // Names the cell by its place and what it shows now.
     void Rename(const emscripten::val& cell, int Index) const;
 
-    // A click that no pointer made on a cell: a screen reader's command.
+    // A click on a cell.
     void HandleEvent(emscripten::val event) override;
 
 private:

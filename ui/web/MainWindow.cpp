@@ -25,12 +25,15 @@ MainWindow::MainWindow(RandomSource& random) : behaviour_(random, *this)
 {
     CreateControls();
     behaviour_.Form_Load();
+    // A page cannot learn whether a screen reader runs, so its grid takes the focus for every
+    // player: with it, anyone can play from the keyboard.
+    behaviour_.SetGridTakesFocus(true);
 }
 
 // The order of creation is the order of the page, which is the order of reading, of Tab and of
 // stacking, last on top: the controls that never take the focus come first, each counter after its
-// caption and the frame before both; then the three that take it, in the order of Tab, so the rules
-// box also covers the switch.
+// caption and the frame before both; then the four that take it, in the order of Tab with the grid,
+// so the rules box also covers the switch.
 void MainWindow::CreateControls()
 {
     val document = val::global("document");
@@ -50,14 +53,12 @@ void MainWindow::CreateControls()
     // Only the rules text can be selected, as on the desktop.
     SetStyle(client_, "user-select", "none");
 
-    Label1 = CreateElement(client_, "div", design::ToPixels(design::LABEL1));
+    // The title is the page's heading.
+    Label1 = CreateElement(client_, "h1", design::ToPixels(design::LABEL1));
     Label1.set("id", ElementId("Label1", 0));
     Label1.set("textContent", std::string(design::LABEL1_CAPTION));
     SetStyle(Label1, "background-color", ToCssColour(design::ORANGE));
     SetStyle(Label1, "text-align", ToCssTextAlign(design::LABEL1_ALIGNMENT));
-
-    Label3.Create(client_);
-    Label3.Element().set("id", std::string("Label3"));
 
     Frame1 = CreateElement(client_, "fieldset", design::ToPixels(design::FRAME1));
     Frame1.set("id", std::string("Frame1"));
@@ -85,6 +86,11 @@ void MainWindow::CreateControls()
         Text2[i].set("disabled", true);
         Label2[i].set("htmlFor", ElementId("Text2", i));
         SetStyle(Text2[i], "background-color", ToCssColour(design::TEXT2_COLOURS[i]));
+        // Their colours tell the two counters apart in the system's own colours too.
+        SetStyle(Text2[i], "forced-color-adjust", "none");
+        // A press on a counter is one on the window behind it, which leaves the focus where it is:
+        // the browser would take the focus away for a press on a disabled box.
+        SetStyle(Text2[i], "pointer-events", "none");
         SetStyle(Text2[i], "color", "FieldText");
         SetStyle(Text2[i], "text-align", "center");
     }
@@ -92,7 +98,7 @@ void MainWindow::CreateControls()
     Label4.Create(client_, design::ToPixels(design::LABEL4), design::LAVENDER);
     Label4.Element().set("id", std::string("Label4"));
 
-    for (const design::FocusStop stop : design::TAB_ORDER) {
+    for (const design::FocusStop stop : design::TAB_ORDER_WITH_GRID) {
         switch (stop) {
         case design::FocusStop::Text1:
             Text1 = CreateElement(client_, "textarea", design::ToPixels(design::TEXT1));
@@ -115,7 +121,8 @@ void MainWindow::CreateControls()
             Command1.Element().set("id", ElementId("Command1", design::COMMAND1_INDEX));
             break;
         case design::FocusStop::Label3:
-            // Made with the controls that never take the focus: on the page it never does.
+            Label3.Create(client_);
+            Label3.Element().set("id", std::string("Label3"));
             break;
         }
     }
@@ -128,12 +135,24 @@ void MainWindow::Show()
     val::global("document")["body"].call<void>("appendChild", window_);
     FitToPage();
     Listen(val::global("window"), "resize");
+    Listen(val::global("document"), "mousedown");
     FocusStopControl(design::TAB_ORDER.front()).call<void>("focus");
 }
 
-void MainWindow::HandleEvent(val /*event*/)
+void MainWindow::HandleEvent(val event)
 {
-    FitToPage();
+    if (event["type"].as<std::string>() == "resize") {
+        FitToPage();
+        return;
+    }
+    // A press where no control takes the focus leaves the focus where it was, as on the desktop.
+    const val target = event["target"];
+    const bool takesFocus = std::any_of(
+        design::TAB_ORDER_WITH_GRID.begin(), design::TAB_ORDER_WITH_GRID.end(),
+        [this, &target](design::FocusStop stop) { return FocusStopControl(stop).call<bool>("contains", target); });
+    if (!takesFocus) {
+        event.call<void>("preventDefault");
+    }
 }
 
 void MainWindow::FitToPage()
@@ -172,6 +191,20 @@ void MainWindow::ShowCell(int Index)
 void MainWindow::ShowCounter(int i, const std::string& text)
 {
     Text2[i].set("value", text);
+}
+
+void MainWindow::ShowCurrentCell(int previous, int current)
+{
+    Label3.ShowCurrentCell(previous, current);
+}
+
+void MainWindow::LetGridTakeFocus(bool takes)
+{
+    const bool hadFocus = Label3.HasFocus();
+    Label3.LetTakeFocus(takes);
+    if (!takes && hadFocus) {
+        FocusStopControl(design::TAB_ORDER.front()).call<void>("focus");
+    }
 }
 
 void MainWindow::Announce(const std::string& phrase)

@@ -25,7 +25,7 @@ public:
     // Puts the window in the middle of the page, with the keyboard focus on the first stop of Tab.
     void Show();
 
-    // The page changes its size.
+    // The page changes its size, or is pressed.
     void HandleEvent(emscripten::val event) override;
 
 private:
@@ -44,11 +44,10 @@ private:
     void ShowCounter(int i, const std::string& text) override;
     // The phrase is a polite live region's text.
     void Announce(const std::string& phrase) override;
-    // A page cannot learn whether a screen reader runs, and needs not: screen readers reach and
-    // activate the cells in their browse mode. So the grid never takes the focus, has no current
-    // cell to move, and the behaviour never asks for these.
-    void ShowCurrentCell(int /*previous*/, int /*current*/) override {}
-    void LetGridTakeFocus(bool /*takes*/) override {}
+    // The current cell and its focus mark are the grid's to show; a grid that stops taking the
+    // focus while it has it hands it to the first stop of Tab.
+    void ShowCurrentCell(int previous, int current) override;
+    void LetGridTakeFocus(bool takes) override;
 
     design::WindowBehaviour behaviour_;
 

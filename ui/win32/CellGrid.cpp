@@ -172,9 +172,13 @@ void CellGrid::Release(POINT point)
 
 bool CellGrid::KeyDown(WPARAM key)
 {
-    const std::optional<design::GridKey> gridKey = ToGridKey(key);
-    const bool modified = GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
-    if (!gridKey.has_value() || modified) {
+    const std::optional<design::GridKey> pressed = ToGridKey(key);
+    const auto held = [](int modifier) { return GetKeyState(modifier) < 0; };
+    const std::optional<design::GridKey> gridKey =
+        pressed.has_value()
+            ? design::WithModifiers(*pressed, {.Shift = held(VK_SHIFT), .Ctrl = held(VK_CONTROL), .Alt = held(VK_MENU)})
+            : std::nullopt;
+    if (!gridKey.has_value()) {
         return false;
     }
     behaviour_.KeyOnGrid(*gridKey);

@@ -22,7 +22,7 @@ constexpr wchar_t SHOOT[] = L"Стреляй";
 }  // namespace
 
 CellGridAccessible::CellGridAccessible(IAccessible* standard, const CellGrid& grid, AllocString allocString)
-    : NamedAccessible(standard, L"", allocString), grid_(grid)
+    : NamedAccessible(standard, Widen(design::GRID_NAME), allocString), grid_(grid)
 {
 }
 

@@ -58,7 +58,7 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand)
         DestroyWindow(window_);
         return false;
     }
-    behaviour_.SetScreenReaderRunning(ScreenReaderRunning());
+    behaviour_.SetGridTakesFocus(ScreenReaderRunning());
     // Focus marks show from the start or only once the keyboard is used, as the system is set.
     SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
     ShowWindow(window_, showCommand);
@@ -313,7 +313,7 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         return 0;
     case WM_SETTINGCHANGE:
         // Perhaps a screen reader started or stopped; not every system says which setting changed.
-        behaviour_.SetScreenReaderRunning(ScreenReaderRunning());
+        behaviour_.SetGridTakesFocus(ScreenReaderRunning());
         break;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_NCDESTROY: window_ = nullptr; break;
