@@ -10,6 +10,7 @@
                         in brackets, then its place on the screen as x y width height
     atspi.py listen N   prints "ready", then waits for cell N's name to change and prints the new name
     atspi.py press N    presses cell N through its action and prints the name it changes to
+    atspi.py named START  prints the whole name of the first object whose name starts so
     atspi.py unnamed    prints every control that takes the focus but has no name
     atspi.py activate NAME  presses the control whose name starts so through its action, "click" where
                         it has one
@@ -149,6 +150,11 @@ def main():
         action = controls[0].queryAction()
         names = [action.getName(i) for i in range(action.nActions)]
         action.doAction(names.index("click") if "click" in names else 0)
+    elif sys.argv[1] == "named":
+        names = [a.name for a in descendants(win) if a.name.startswith(sys.argv[2])]
+        if not names:
+            sys.exit(f"nothing is named {sys.argv[2]}...")
+        print(names[0])
     elif sys.argv[1] == "unnamed":
         for accessible in descendants(win):
             if accessible.getState().contains(pyatspi.STATE_FOCUSABLE) and not accessible.name:

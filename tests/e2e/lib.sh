@@ -90,10 +90,10 @@ start_display() {
     [ -z "${TAVRELIN_E2E_SESSION:-}" ] || dbus-update-activation-environment DISPLAY
 }
 
-# Starts openbox on the display and waits until it manages windows. It claims the screen before it
+# Starts openbox on the display, with its other options if any, and waits until it manages windows. It claims the screen before it
 # has loaded its theme, and answers a window only after that, when it sets the work area.
 start_window_manager() {
-    openbox --sm-disable >/dev/null 2>&1 &
+    openbox --sm-disable "$@" >/dev/null 2>&1 &
     on_exit "kill $!"
     for _ in $(seq 100); do
         xprop -root _NET_WORKAREA 2>/dev/null | grep -q ' = ' && return 0

@@ -2,10 +2,12 @@
 # What a blind player hears: the real Orca screen reader runs on the test's own X display and
 # session bus, with no sound device, as the desktop's screen reader, and the test reads what Orca
 # speaks from Orca's debug log while it plays a game from the keyboard alone, as a blind player
-# would, and then while it reads the counters under the pointer.
-#   orca.sh PROGRAM
+# would, and then while it reads the counters under the pointer; or, given the page, while it plays
+# the page in Chromium from the keyboard, in both of Orca's modes.
+#   orca.sh PROGRAM | PAGE.html
 # Needs: apt-get install --no-install-recommends orca (it brings at-spi2-core, python3-pyatspi and
-# speech-dispatcher's client), with xvfb, xdotool and openbox as for x11.sh.
+# speech-dispatcher's client), with xvfb, xdotool and openbox as for x11.sh, and chromium for a page.
+# Without Orca, the page's test is skipped.
 set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
@@ -13,6 +15,10 @@ here=$(dirname "$(realpath "$0")")
 source "$here/lib.sh"
 in_own_session "$0" "$@"
 
+if [[ $program == *.html ]] && ! command -v orca >/dev/null; then
+    echo "SKIPPED: Orca is not installed; scripts/setup web installs it on Debian 12, whose Orca the test knows"
+    exit 77
+fi
 for tool in orca dbus-send xdotool Xvfb; do
     command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
@@ -95,21 +101,107 @@ listen_after() {
 }
 heard_line() { grep -qxF "$1" <<<"$heard"; }
 
+# Each step says what Orca must say first, within a second of the key.
+expect_first() {
+    [ "$(head -n1 <<<"$heard")" = "$1" ] || fail "$2: Orca says \"$(tr '\n' '/' <<<"$heard")\", not \"$1\""
+    [ "$latency" -lt 1000 ] || fail "$2: Orca speaks only $latency ms after the key"
+}
+# What Orca said, without the word "notification" before a phrase and without the full stops.
+spoken() { sed -n "s/^\(notification \)\?\(.*\)\.\?$/\2/p" <<<"$heard" | sed 's/\.$//'; }
+# A shot's answer with both counters, as Orca said it: the answer and the attempts, or nothing.
+answer_said() { spoken | sed -n 's/^\(попадение\|близост\|няма кораб\); остават [0-9]*, опита \([0-9]*\)$/\1|\2/p' | head -n1; }
+heard_within_a_second() {
+    spoken | grep -qxF "$1" || fail "$2: Orca says \"$(tr '\n' '/' <<<"$heard")\", not \"$1\""
+    [ "$latency" -lt 1000 ] || fail "$2: Orca speaks only $latency ms after the key"
+}
+
+# The page in Debian's Chromium, shown on the display with its accessibility tree on the bus, as a
+# blind player opens it: Tab to the grid, its keys, two shots and "Чисти" twice in Orca's focus mode;
+# then Orca's browse mode, its table keys, and Enter on the cell it reached; last, the cell's own
+# action "click", as a screen reader activates it.
+play_page() {
+    # Openbox's own keys would take Shift+Alt with the arrows, Orca's keys for a table's cells.
+    printf '<openbox_config xmlns="http://openbox.org/3.4/rc"><keyboard/></openbox_config>\n' >"$work/openbox.xml"
+    start_window_manager --config-file "$work/openbox.xml"
+    opened=$(orca_mark)
+    # A new profile whose browser offers no translation of the page, which would take the focus.
+    mkdir -p "$work/chromium/Default"
+    echo '{"translate": {"enabled": false}}' >"$work/chromium/Default/Preferences"
+    chromium --force-renderer-accessibility --no-sandbox --password-store=basic --user-data-dir="$work/chromium" \
+        --no-first-run --disable-features=Translate --disable-background-networking --disable-component-update \
+        --disable-sync --disable-gpu --window-size=900,700 "file://$program" >"$work/program.log" 2>&1 &
+    on_exit "kill $!"
+    # The window manager gives the new window the keyboard; Orca reads the page, whose focus starts in
+    # the rules box.
+    echo "the page opens"
+    for _ in $(seq 300); do
+        grep -q "^Правила на играта" <<<"$(orca_said_since "$opened")" && break
+        sleep 0.1
+    done
+    listen_after true
+    grep -q "^Правила на играта" <<<"$(orca_said_since "$opened")" ||
+        fail "Orca does not name the rules box that has the focus: \"$(orca_said_since "$opened" | tr '\n' '/')\""
+
+    echo "Tab to the grid, past the picture and \"Чисти\""
+    listen_after xdotool key Tab
+    listen_after xdotool key Tab
+    listen_after xdotool key Tab
+    spoken | grep -qxF "Игрално поле" || fail "Orca does not name the grid: \"$(tr '\n' '/' <<<"$heard")\""
+    heard_within_a_second "колона 1, ред 1, непроверена" "the grid's current cell"
+    echo "arrows to column 2, row 2"
+    listen_after xdotool key Right
+    heard_within_a_second "колона 2, ред 1, непроверена" "Right"
+    listen_after xdotool key Down
+    heard_within_a_second "колона 2, ред 2, непроверена" "Down"
+    echo "Space shoots it, and again says its state"
+    listen_after xdotool key space
+    IFS='|' read -r answer attempts <<<"$(answer_said)"
+    [ "${attempts:-}" = 1 ] && [ "$latency" -lt 1000 ] ||
+        fail "after Space Orca says \"$(tr '\n' '/' <<<"$heard")\" after $latency ms, not the first shot's answer"
+    listen_after xdotool key space
+    heard_within_a_second "колона 2, ред 2, $answer" "Space on the shot cell"
+    echo "Shift+Tab to \"Чисти\", and Space twice"
+    listen_after xdotool key shift+Tab
+    spoken | grep -qxF "Чисти push button" || fail "Shift+Tab from the grid: Orca says \"$(tr '\n' '/' <<<"$heard")\""
+    for _ in 1 2; do
+        listen_after xdotool key space
+        heard_within_a_second "нова игра; остават 25, опита 0" "\"Чисти\""
+    done
+
+    # Browse mode: the next table, then Orca's key for the next cell of the row. Orca gives the cell
+    # the focus, and may go into focus mode when it sees that; Enter shoots the cell in either mode.
+    echo "browse mode: t, then Shift+Alt+Right to column 2, row 1, and Enter"
+    listen_after xdotool key t
+    spoken | grep -qxF "table with 14 rows 14 columns" || fail "t: Orca says \"$(tr '\n' '/' <<<"$heard")\""
+    listen_after xdotool key shift+alt+Right
+    heard_within_a_second "колона 2, ред 1, непроверена" "the next cell of the row"
+    listen_after xdotool key Return
+    # The cell whose name starts so is the one shot, by the shot that Orca's answer counts.
+    shot_once() {
+        IFS='|' read -r answer attempts <<<"$(answer_said)"
+        [ "${attempts:-}" = "$2" ] || fail "$3: Orca says \"$(tr '\n' '/' <<<"$heard")\", not shot $2's answer"
+        [ "$(atspi named "$1")" = "$1$answer" ] || fail "$3 shoots another cell than ${1%, }"
+    }
+    shot_once "колона 2, ред 1, " 1 "Enter on the cell reached in browse mode"
+    [ "$latency" -lt 1000 ] || fail "Orca answers Enter only $latency ms after the key"
+    echo "the action \"click\" of column 5, row 5, as a screen reader activates a cell"
+    listen_after atspi activate "колона 5, ред 5, "
+    shot_once "колона 5, ред 5, " 2 "the cell's action"
+    echo "orca end-to-end checks of the page passed"
+}
+
 start_display
 set_screen_reader_enabled true
 start_orca
+case "$program" in
+    *.html) play_page; exit 0 ;;
+esac
 
 QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
 on_exit "kill $!"
 window=$(xdotool search --sync --onlyvisible --name 'Информатика-логическа игра' | head -n1)
 [ -n "$window" ] || fail "the window did not appear"
 sleep 1
-
-# Each step says what Orca must say first, within a second of the key.
-expect_first() {
-    [ "$(head -n1 <<<"$heard")" = "$1" ] || fail "$2: Orca says \"$(tr '\n' '/' <<<"$heard")\", not \"$1\""
-    [ "$latency" -lt 1000 ] || fail "$2: Orca speaks only $latency ms after the key"
-}
 
 # Without a window manager nobody gives the window the keyboard; the test does, as one would. Orca
 # names the window and then the rules box, which has the focus.
@@ -136,9 +228,8 @@ heard_line "колона 4, ред 6, непроверена." ||
 echo "Space shoots it"
 listen_after xdotool key space
 # Orca speaks each phrase as a notification: "notification попадение; остават 24, опита 1."
-spoken() { sed -n "s/^\(notification \)\?\(.*\)\.\?$/\2/p" <<<"$heard" | sed 's/\.$//'; }
-answer=$(spoken | sed -n 's/^\(попадение\|близост\|няма кораб\); остават \(2[45]\), опита 1$/\1/p' | head -n1)
-[ -n "$answer" ] || fail "after Space Orca says \"$(tr '\n' '/' <<<"$heard")\", not the answer with both counters"
+IFS='|' read -r answer attempts <<<"$(answer_said)"
+[ "${attempts:-}" = 1 ] || fail "after Space Orca says \"$(tr '\n' '/' <<<"$heard")\", not the answer with both counters"
 echo "Space again on the shot cell"
 listen_after xdotool key space
 spoken | grep -qxF "колона 4, ред 6, $answer" ||

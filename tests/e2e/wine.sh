@@ -37,11 +37,11 @@ sleep 0.5
 [ "$(counters_picture)" = "$counters" ] || fail "a drag across a counter changes how it looks"
 
 # A screen reader's view, read through MSAA by a client in another process (see msaa-client.cpp):
-# the grid is a table (role 24) of 196 cells (role 29), each with a name of its own, a shot as its
+# the grid is a table (role 24) with its name, of 196 cells (role 29), each with a name of its own, a shot as its
 # action and the cell's place on the screen, counted down each column from the grid's corner.
 read_msaa() { "$wine" "$client" "$@" 2>/dev/null | tr -d '\r'; }
 msaa=$(read_msaa)
-grep -qx 'grid 24 196' <<<"$msaa" || fail "through MSAA the grid is not a table of 196 children"
+grep -qx 'grid 24 196 Игрално поле' <<<"$msaa" || fail "through MSAA the grid is not a named table of 196 children"
 [ "$(grep '^cell ' <<<"$msaa" | cut -d'|' -f2 | sort -u | wc -l)" = 196 ] || fail "the 196 cells have no 196 names"
 misplaced=$(awk -v x="$((left + grid_left))" -v y="$((top + grid_top))" -v size="$cell_size" '$1 == "cell" &&
     ($3 != 29 || $5 != x + int(($2 - 1) / 14) * size || $6 != y + ($2 - 1) % 14 * size || $7 != size ||
@@ -126,7 +126,7 @@ listen_while() {
     events=$(tr -d '\r' <"$work/events" | grep '^event ' || true)
 }
 listen_while 9000 xdotool key --delay 250 Tab Tab Tab Right Right Right Down Down Down Down Down space Return \
-    Tab Tab Tab space
+    ctrl+End Tab Tab Tab space
 wait_for_cells 196 '#FFFFFF' || fail "\"Чисти\" pressed from the keyboard does not deal"
 seen() { grep -qxF "$1" <<<"$events" || fail "$2: the screen reader saw $(tr '\n' '/' <<<"$events")"; }
 seen "event focus TavrelinCellGrid 1 колона 1, ред 1, непроверена|" "Tab from \"Чисти\""
@@ -136,6 +136,7 @@ shot=$(sed -n 's/^event descriptionchange TavrelinCellGrid 48 \(попадени
 seen "event focus TavrelinCellGrid 48 колона 4, ред 6, непроверена|" "the arrows to cell 47"
 seen "event namechange TavrelinCellGrid 48" "the shot cell's name"
 seen "event descriptionchange TavrelinCellGrid 48 колона 4, ред 6, $shot" "Enter on the shot cell"
+seen "event focus TavrelinCellGrid 196 колона 14, ред 14, непроверена|" "Ctrl+End"
 seen "event descriptionchange Button 0 нова игра; остават 25, опита 0" "Space on \"Чисти\""
 [ "$(read_msaa screenreader off)" = "screenreader 0" ] || fail "the system does not clear the screen reader's flag"
 

@@ -161,6 +161,10 @@ sleep 0.3
 [ "$(atspi counters)" = "$remaining 1" ] || fail "Enter on a shot cell changed the counters to $(atspi counters)"
 [ "$(atspi focus)" = "table cell: колона 4, ред 6, $answer | колона 4, ред 6, $answer" ] ||
     fail "Enter on a shot cell reads $(atspi focus), not its name again"
+xdotool key ctrl+Home
+sleep 0.3
+[ "$(atspi focus)" = "table cell: колона 1, ред 1, непроверена" ] || fail "Ctrl+Home leads to $(atspi focus)"
+[ "$(atspi named Игрално)" = "Игрално поле" ] || fail "the grid has no name"
 xdotool key End Next
 sleep 0.3
 [ "$(atspi focus)" = "table cell: колона 14, ред 14, непроверена" ] || fail "End and Page Down lead to $(atspi focus)"

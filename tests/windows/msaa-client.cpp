@@ -186,7 +186,8 @@ int wmain(int argc, wchar_t** argv)
     std::vector<VARIANT> cells(static_cast<std::size_t>(count));
     LONG got = 0;
     AccessibleChildren(table, 0, count, cells.data(), &got);
-    std::printf("grid %ld %ld\n", Number(&IAccessible::get_accRole, table, CHILDID_SELF), got);
+    std::printf("grid %ld %ld %s\n", Number(&IAccessible::get_accRole, table, CHILDID_SELF), got,
+                Text([&](BSTR* text) { return table->get_accName(Child(CHILDID_SELF), text); }).c_str());
     for (LONG n = 0; n < got; ++n) {
         const LONG id = cells[static_cast<std::size_t>(n)].vt == VT_I4 ? cells[static_cast<std::size_t>(n)].lVal : 0;
         LONG left = 0, top = 0, width = 0, height = 0;
