@@ -138,9 +138,12 @@ play_page() {
         grep -q "^Правила на играта" <<<"$(orca_said_since "$opened")" && break
         sleep 0.1
     done
+    # Until Orca is silent: it may still be reading the page.
     listen_after true
-    grep -q "^Правила на играта" <<<"$(orca_said_since "$opened")" ||
-        fail "Orca does not name the rules box that has the focus: \"$(orca_said_since "$opened" | tr '\n' '/')\""
+    heard=$(orca_said_since "$opened")
+    sed 's/^/    /' <<<"$heard"
+    grep -q "^Правила на играта" <<<"$heard" ||
+        fail "Orca does not name the rules box that has the focus: \"$(tr '\n' '/' <<<"$heard")\""
 
     echo "Tab to the grid, past the picture and \"Чисти\""
     listen_after xdotool key Tab

@@ -130,7 +130,7 @@ listen_while 9000 xdotool key --delay 250 Tab Tab Tab Right Right Right Down Dow
 wait_for_cells 196 '#FFFFFF' || fail "\"Чисти\" pressed from the keyboard does not deal"
 seen() { grep -qxF "$1" <<<"$events" || fail "$2: the screen reader saw $(tr '\n' '/' <<<"$events")"; }
 seen "event focus TavrelinCellGrid 1 колона 1, ред 1, непроверена|" "Tab from \"Чисти\""
-seen "event focus TavrelinCellGrid 0 | > 1" "the grid's focus, asked which cell has it"
+seen "event focus TavrelinCellGrid 0 Игрално поле| > 1" "the grid's focus, asked which cell has it"
 shot=$(sed -n 's/^event descriptionchange TavrelinCellGrid 48 \(попадение\|близост\|няма кораб\); остават 2[45], опита 1$/\1/p' <<<"$events")
 [ -n "$shot" ] || fail "Space on cell 47: the screen reader saw $(tr '\n' '/' <<<"$events")"
 seen "event focus TavrelinCellGrid 48 колона 4, ред 6, непроверена|" "the arrows to cell 47"
