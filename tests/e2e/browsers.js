@@ -11,9 +11,13 @@ const TURNED_OFF = {
     firefox: { javascript: { "javascript.enabled": false }, webassembly: { "javascript.options.wasm": false } },
 };
 
+// Firefox's pointers: a finger, and a mouse that hovers.
+const FINGER_AND_MOUSE = { "ui.allPointerCapabilities": 7, "ui.primaryPointerCapabilities": 1 };
+
 // Starts the engine, chromium or firefox, with nothing or "javascript" or "webassembly" turned off,
-// showing pages of the given size.
-exports.launch = (engine, viewport, without) =>
+// showing pages of the given size; Firefox with a finger among its pointers if asked, which Chromium
+// takes from DevTools once started.
+exports.launch = (engine, viewport, without, finger = false) =>
     puppeteer.launch(
         engine === "chromium"
             ? {
@@ -39,6 +43,6 @@ exports.launch = (engine, viewport, without) =>
                   headless: false,
                   defaultViewport: viewport,
                   env: { ...process.env, GNOME_ACCESSIBILITY: "1" },
-                  extraPrefsFirefox: TURNED_OFF.firefox[without] ?? {},
+                  extraPrefsFirefox: { ...(TURNED_OFF.firefox[without] ?? {}), ...(finger ? FINGER_AND_MOUSE : {}) },
               },
     );

@@ -60,20 +60,14 @@ void CellGrid::Create(const val& parent)
 
 void CellGrid::LayOut()
 {
-    Place(table_, design::GridPlace(design::DESIGN_DPI));
-    // The template cell, at the top-left: at the design's dots per inch every cell has its size.
+    // The template cell, at the top-left.
     val row = table_.call<val>("insertRow");
     val Template = row.call<val>("insertCell");
-    const design::Rect place = design::CellPlace(0, design::DESIGN_DPI);
-    SetStyle(Template, "width", ToCssPixels(place.Width));
-    SetStyle(Template, "height", ToCssPixels(place.Height));
     SetStyle(Template, "box-sizing", "border-box");
     SetStyle(Template, "padding", "0");
     SetStyle(Template, "border", ToCssPixels(BORDER) + " solid CanvasText");
     SetStyle(Template, "text-align", ToCssTextAlign(alignment_));
     SetStyle(Template, "vertical-align", "top");
-    // A caption's line fills the cell inside its border, so that no caption makes its row taller.
-    SetStyle(Template, "line-height", ToCssPixels(place.Height - 2 * BORDER));
     // The answers are colours, which the system's own colours must not replace.
     SetStyle(Template, "forced-color-adjust", "none");
     // Only the current cell takes the focus from Tab, and it shows the grid's own focus mark.
@@ -98,6 +92,22 @@ void CellGrid::LayOut()
         cells_.push_back(listed[CellRow(n) * FIELD_SIZE + CellCol(n)]);
         accessible_.Attach(cells_.back());
         ShowCell(n);
+    }
+    // At the design's dots per inch every cell has its size.
+    Fit(design::GridPlace(design::DESIGN_DPI), design::CellPlace(0, design::DESIGN_DPI).Width);
+}
+
+void CellGrid::Fit(design::Rect place, int cell)
+{
+    Place(table_, place);
+    if (cell == std::exchange(cell_, cell)) {
+        return;
+    }
+    for (const val& element : cells_) {
+        SetStyle(element, "width", ToCssPixels(cell));
+        SetStyle(element, "height", ToCssPixels(cell));
+        // A caption's line fills the cell inside its border, so that no caption makes its row taller.
+        SetStyle(element, "line-height", ToCssPixels(cell - 2 * BORDER));
     }
 }
 
@@ -150,9 +160,15 @@ const CellFace& CellGrid::Face(int Index) const
     return behaviour_.Face(Index);
 }
 
-std::optional<int> CellGrid::CellAt(Point point) const
+std::optional<int> CellGrid::CellUnder(const val& event) const
 {
-    return design::CellAt(point.X, point.Y, design::DESIGN_DPI);
+    // The event's own target may be a neighbouring cell where the pointer stands at a fraction of a
+    // pixel, which the point the event gives leaves out.
+    const val element = val::global("document").call<val>("elementFromPoint", event["clientX"], event["clientY"]);
+    if (!table_.call<bool>("contains", element) || element["tagName"].as<std::string>() != "TD") {
+        return std::nullopt;
+    }
+    return IndexOf(element);
 }
 
 int CellGrid::IndexOf(const val& cell)
@@ -189,7 +205,7 @@ void CellGrid::Press(const val& event)
     }
     // A press on the grid takes neither the keyboard focus nor a selection of text.
     event.call<void>("preventDefault");
-    const std::optional<int> cell = CellAt(PointOn(table_, event, design::GridPlace(design::DESIGN_DPI)));
+    const std::optional<int> cell = CellUnder(event);
     if (!cell.has_value()) {
         return;
     }
@@ -212,7 +228,7 @@ void CellGrid::Release(const val& event)
     // The browser follows a release on the element that was pressed with a click there.
     pointerClicked_ = pressed_.strictlyEquals(event["target"]);
     pressed_ = val::null();
-    const std::optional<int> cell = CellAt(PointOn(table_, event, design::GridPlace(design::DESIGN_DPI)));
+    const std::optional<int> cell = CellUnder(event);
     behaviour_.Release(cell.has_value() ? std::optional(design::Label::Cell(*cell)) : std::nullopt);
 }
 

@@ -31,6 +31,8 @@ public:
     // Takes the grid's place of the design and fills it with copies of the template cell, each as
     // the behaviour says it shows.
     void LayOut();
+    // Moves the grid to this place on the page, with square cells of this side.
+    void Fit(design::Rect place, int cell);
     // The grid's table, or null before it is made.
     emscripten::val Element() const { return table_; }
     // Cell Index shows a new face: repaints only that cell and tells a screen reader its new name.
@@ -48,8 +50,9 @@ public:
     // How many cells the grid has, and what cell Index shows now, as the behaviour says.
     int CellCount() const;
     const CellFace& Face(int Index) const;
-    // The cell under a point given from the grid's top-left corner, if any.
-    std::optional<int> CellAt(Point point) const;
+    // The cell at a mouse event's point, if any: the browser's own hit test finds the cell that the
+    // player sees there, at every scale.
+    std::optional<int> CellUnder(const emscripten::val& event) const;
     // The index of one of the grid's cells.
     static int IndexOf(const emscripten::val& cell);
 
@@ -71,6 +74,8 @@ private:
     emscripten::val table_ = emscripten::val::null();
     // The cells' elements, by cell index.
     std::vector<emscripten::val> cells_;
+    // A cell's side now, in CSS pixels.
+    int cell_ = 0;
     bool takesFocus_ = false;
     bool hasFocus_ = false;
     // The cell that the pointer pressed, until its release.

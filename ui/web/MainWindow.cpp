@@ -133,15 +133,17 @@ void MainWindow::CreateControls()
 void MainWindow::Show()
 {
     val::global("document")["body"].call<void>("appendChild", window_);
+    coarsePointer_ = val::global("matchMedia")(std::string("(any-pointer: coarse)"));
     FitToPage();
     Listen(val::global("window"), "resize");
+    Listen(coarsePointer_, "change");
     Listen(val::global("document"), "mousedown");
     FocusStopControl(design::TAB_ORDER.front()).call<void>("focus");
 }
 
 void MainWindow::HandleEvent(val event)
 {
-    if (event["type"].as<std::string>() == "resize") {
+    if (event["type"].as<std::string>() != "mousedown") {
         FitToPage();
         return;
     }
@@ -157,13 +159,38 @@ void MainWindow::HandleEvent(val event)
 
 void MainWindow::FitToPage()
 {
-    const design::Rect client = design::ToPixels(design::CLIENT_AREA);
-    const int pageWidth = val::global("document")["documentElement"]["clientWidth"].as<int>();
-    // The browser works out the scale, the page's width over the client area's, at most 1.
-    const std::string scale = std::to_string(std::min(pageWidth, client.Width)) + " / " + std::to_string(client.Width);
-    SetStyle(window_, "width", "calc(" + ToCssPixels(client.Width) + " * " + scale + ")");
-    SetStyle(window_, "height", "calc(" + ToCssPixels(client.Height) + " * " + scale + ")");
-    SetStyle(client_, "transform", "scale(calc(" + scale + "))");
+    const val page = val::global("document")["documentElement"];
+    const bool coarse = coarsePointer_["matches"].as<bool>();
+    // A layout may bring the page's scroll bar or take it away, which changes the page's width: the
+    // window is laid out again until the width holds.
+    for (int tries = 0; tries < 3; ++tries) {
+        const int width = page["clientWidth"].as<int>();
+        ShowLayout(design::LayOutPage(width, page["clientHeight"].as<int>(), coarse));
+        if (page["clientWidth"].as<int>() == width) {
+            return;
+        }
+    }
+}
+
+void MainWindow::ShowLayout(const design::PageLayout& layout)
+{
+    Place(client_, layout.ClientArea);
+    Place(Label1, layout.Label1);
+    Label3.Fit(layout.Label3, layout.Cell);
+    Place(Picture1.Element(), layout.Picture1);
+    Place(Frame1, layout.Frame1);
+    for (int i = 0; i < 2; ++i) {
+        Place(Label2[i], design::OnClientArea(layout.Frame1, design::ToPixels(design::LABEL2[i])));
+        Place(Text2[i], design::OnClientArea(layout.Frame1, design::ToPixels(design::TEXT2[i])));
+    }
+    Place(Command1.Element(), layout.Command1);
+    Place(Text1, layout.Text1);
+    Place(Label4.Element(), layout.Label4);
+    // The browser scales the client area from its top-left corner; the window takes its scaled size.
+    const std::string scale = std::to_string(layout.Scale);
+    SetStyle(window_, "width", "calc(" + ToCssPixels(layout.ClientArea.Width) + " * " + scale + ")");
+    SetStyle(window_, "height", "calc(" + ToCssPixels(layout.ClientArea.Height) + " * " + scale + ")");
+    SetStyle(client_, "transform", "scale(" + scale + ")");
 }
 
 val MainWindow::FocusStopControl(design::FocusStop stop) const

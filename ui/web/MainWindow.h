@@ -7,6 +7,7 @@
 #include "Announcer.h"
 #include "CellGrid.h"
 #include "ClickLabel.h"
+#include "PageLayout.h"
 #include "PictureBox.h"
 #include "PushButton.h"
 #include "WebSupport.h"
@@ -25,15 +26,16 @@ public:
     // Puts the window in the middle of the page, with the keyboard focus on the first stop of Tab.
     void Show();
 
-    // The page changes its size, or is pressed.
+    // The page changes its size or its pointer, or is pressed.
     void HandleEvent(emscripten::val event) override;
 
 private:
     // Makes every control but the grid's cells, in the order of the page.
     void CreateControls();
-    // Shows the client area at its own size, or scaled down to the page's width, keeping its
-    // proportions, where the page is narrower.
+    // Lays the window out for the page's size and for what the player points with.
     void FitToPage();
+    // Puts every control where the layout says, and scales the client area as it says.
+    void ShowLayout(const design::PageLayout& layout);
     // The control that stands for a stop of the order of Tab.
     emscripten::val FocusStopControl(design::FocusStop stop) const;
 
@@ -54,6 +56,8 @@ private:
     // The window on the page, as large as its client area is shown, and the client area in it.
     emscripten::val window_ = emscripten::val::null();
     emscripten::val client_ = emscripten::val::null();
+    // Whether the player can point with a finger, and its changes.
+    emscripten::val coarsePointer_ = emscripten::val::null();
 
     emscripten::val Label1 = emscripten::val::null();
     CellGrid Label3{behaviour_, design::LABEL3_ALIGNMENT};

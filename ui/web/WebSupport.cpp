@@ -3,7 +3,6 @@
 #include <emscripten/bind.h>
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace tavrelin::ui {
@@ -102,17 +101,6 @@ void Place(const val& element, design::Rect pixels)
     SetStyle(element, "top", ToCssPixels(pixels.Top));
     SetStyle(element, "width", ToCssPixels(pixels.Width));
     SetStyle(element, "height", ToCssPixels(pixels.Height));
-}
-
-Point PointOn(const val& element, const val& event, design::Rect pixels)
-{
-    const val box = element.call<val>("getBoundingClientRect");
-    const double scale = box["width"].as<double>() / pixels.Width;
-    const auto along = [scale](double client, double edge) {
-        return static_cast<int>(std::floor((client - edge) / scale));
-    };
-    return {along(event["clientX"].as<double>(), box["left"].as<double>()),
-            along(event["clientY"].as<double>(), box["top"].as<double>())};
 }
 
 bool IsMainButton(const val& event)

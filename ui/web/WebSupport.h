@@ -43,16 +43,6 @@ emscripten::val CreateElement(const emscripten::val& parent, const std::string& 
 // Moves an element made by CreateElement to this place in pixels.
 void Place(const emscripten::val& element, design::Rect pixels);
 
-// A point in pixels of the design.
-struct Point {
-    int X = 0;
-    int Y = 0;
-};
-
-// Where a mouse event happened, in pixels from the top-left corner of an element that the design
-// places at `pixels`, however much the page shows it scaled.
-Point PointOn(const emscripten::val& element, const emscripten::val& event, design::Rect pixels);
-
 // The main button of a mouse: the left one, a pen's tip or a finger.
 bool IsMainButton(const emscripten::val& event);
 // A mouse event of a real pointer carries its click count. A click that the keyboard, a screen
