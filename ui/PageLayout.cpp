@@ -7,7 +7,7 @@ namespace tavrelin::design {
 namespace {
 
 // The design's own places, which are CSS pixels, shown at this scale.
-PageLayout DesignLayout(PageFit fit, double scale)
+PageLayout DesignLayout(PageFit fit, Ratio scale)
 {
     return {fit,
             scale,
@@ -54,7 +54,7 @@ private:
 // Where even that grid does not fit the page's height, the cells keep a finger's size.
 PageLayout NarrowLayout(int width, int height)
 {
-    PageLayout layout = DesignLayout(PageFit::Narrow, 1);
+    PageLayout layout = DesignLayout(PageFit::Narrow, {});
     const int gaps = 2 * NARROW_GAP;
     const int besideWidth = width - gaps - NARROW_GAP - layout.Picture1.Width;
     int columnLeft = NARROW_GAP;
@@ -99,11 +99,12 @@ PageLayout LayOutPage(int width, int height, bool coarse)
 {
     const Rect client = ToPixels(CLIENT_AREA);
     if (!coarse && width >= client.Width) {
-        return DesignLayout(PageFit::Design, 1);
+        return DesignLayout(PageFit::Design, {});
     }
-    const double scale =
-        std::min(static_cast<double>(width) / client.Width, static_cast<double>(height) / client.Height);
-    if (scale >= TABLET_SCALE) {
+    // The whole design as large as both the page's width and its height allow.
+    const Ratio scale =
+        width * client.Height <= height * client.Width ? Ratio{width, client.Width} : Ratio{height, client.Height};
+    if (scale.Value() >= TABLET_SCALE) {
         return DesignLayout(PageFit::Scaled, scale);
     }
     return NarrowLayout(width, height);

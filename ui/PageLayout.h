@@ -18,11 +18,19 @@ constexpr int NARROW_GAP = 8;
 // Which of the three ways the page shows the window.
 enum class PageFit { Design, Scaled, Narrow };
 
+// A scale as a ratio of whole numbers, which the page works out exactly.
+struct Ratio {
+    int Times = 1;
+    int Per = 1;
+
+    constexpr double Value() const { return static_cast<double>(Times) / Per; }
+};
+
 // Where each control stands on the page, in CSS pixels of the client area, which the page shows
 // scaled by Scale. The captions and counters stand in the frame as the design places them there.
 struct PageLayout {
     PageFit Fit = PageFit::Design;
-    double Scale = 1;
+    Ratio Scale;
     Rect ClientArea;
     Rect Label1;
     // The grid, of 14 x 14 square cells of side Cell.

@@ -382,7 +382,7 @@ TEST(PageLayout, EveryPageShowsEveryControlSideBySideAndCellsAFingerHits)
         ++pages;
         const design::PageLayout page = design::LayOutPage(width, height, pointer == "touch");
         const std::string at = pointer + " " + std::to_string(width) + "x" + std::to_string(height);
-        const double scale = page.Scale;
+        const double scale = page.Scale.Value();
         if (pointer == "mouse" && width >= 508) {
             EXPECT_EQ(scale, 1) << at;
             EXPECT_EQ(page.Label3, (Rect{8, 32, 280, 280})) << at;

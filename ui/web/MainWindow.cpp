@@ -187,10 +187,10 @@ void MainWindow::ShowLayout(const design::PageLayout& layout)
     Place(Text1, layout.Text1);
     Place(Label4.Element(), layout.Label4);
     // The browser scales the client area from its top-left corner; the window takes its scaled size.
-    const std::string scale = std::to_string(layout.Scale);
+    const std::string scale = std::to_string(layout.Scale.Times) + " / " + std::to_string(layout.Scale.Per);
     SetStyle(window_, "width", "calc(" + ToCssPixels(layout.ClientArea.Width) + " * " + scale + ")");
     SetStyle(window_, "height", "calc(" + ToCssPixels(layout.ClientArea.Height) + " * " + scale + ")");
-    SetStyle(client_, "transform", "scale(" + scale + ")");
+    SetStyle(client_, "transform", "scale(calc(" + scale + "))");
 }
 
 val MainWindow::FocusStopControl(design::FocusStop stop) const
