@@ -73,8 +73,8 @@ PageLayout NarrowLayout(int width, int height)
         layout.Cell = std::min(std::max(FINGER_CELL, std::min(width - gaps, height - titleHeight - gaps) / FIELD_SIZE),
                                width / FIELD_SIZE);
         const int side = FIELD_SIZE * layout.Cell;
-        layout.Label1 = {(width - std::min(layout.Label1.Width, width)) / 2, 0, std::min(layout.Label1.Width, width),
-                         titleHeight};
+        const int titleWidth = std::min(layout.Label1.Width, width);
+        layout.Label1 = {(width - titleWidth) / 2, 0, titleWidth, titleHeight};
         // The title stands at the top, as in the design, and the grid under it.
         layout.Label3 = {(width - side) / 2, titleHeight + NARROW_GAP, side, side};
         rowsTop = layout.Label3.Top + side + NARROW_GAP;

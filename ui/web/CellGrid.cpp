@@ -93,8 +93,6 @@ void CellGrid::LayOut()
         accessible_.Attach(cells_.back());
         ShowCell(n);
     }
-    // At the design's dots per inch every cell has its size.
-    Fit(design::GridPlace(design::DESIGN_DPI), design::CellPlace(0, design::DESIGN_DPI).Width);
 }
 
 void CellGrid::Fit(design::Rect place, int cell)

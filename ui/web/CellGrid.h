@@ -28,8 +28,8 @@ public:
 
     // Makes the grid's table on the parent, without cells yet.
     void Create(const emscripten::val& parent);
-    // Takes the grid's place of the design and fills it with copies of the template cell, each as
-    // the behaviour says it shows.
+    // Fills the grid with copies of the template cell, each as the behaviour says it shows; the
+    // page's layout then gives the grid its place and the cells their size.
     void LayOut();
     // Moves the grid to this place on the page, with square cells of this side.
     void Fit(design::Rect place, int cell);
