@@ -1,5 +1,7 @@
 #include "WindowDesign.h"
 
+#include <algorithm>
+
 #include "Identity.h"
 
 namespace tavrelin::design {
@@ -41,6 +43,17 @@ std::optional<int> CellAt(int x, int y, int dpi)
         return std::nullopt;
     }
     return CellIndex(row, col);
+}
+
+Rect CentredWindow(Rect workArea, int width, int height)
+{
+    return {std::max(workArea.Left, workArea.Left + (workArea.Width - width) / 2),
+            std::max(workArea.Top, workArea.Top + (workArea.Height - height) / 2), width, height};
+}
+
+std::string ControlName(const char* control, int index)
+{
+    return std::string(control) + "_" + std::to_string(index);
 }
 
 std::string WindowCaption()

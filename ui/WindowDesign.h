@@ -8,8 +8,21 @@
 #include "CellFace.h"
 
 // The design of the game's one window, written once for every toolkit: where each control stands,
-// its colours and texts, the window's font, and the order of the keyboard focus. A window for a
-// toolkit turns this into its own controls and adds nothing of its own.
+// its colours and texts, the window's font, how a cell and its focus mark look, where the window
+// goes on the screen, and the order of the keyboard focus. A window for a toolkit turns this into
+// its own controls; all it adds is what its toolkit needs to show them.
+//
+// The controls, by the names the whole program knows them by:
+//
+//   Label1    the title, "Tavrelin"
+//   Label2    the counters' two captions, "Остават:" and "Опита:"
+//   Label3    the grid of 14 x 14 cells, grown at start-up from its template cell
+//   Label4    the hidden switch that shows the fleet
+//   Text1     the rules box
+//   Text2     the two counters: ship cells still to find, and shots taken
+//   Frame1    the score frame round the captions and the counters
+//   Command1  the button "Чисти", which deals a new game
+//   Picture1  the picture of the warships
 namespace tavrelin::design {
 
 // A place and size: Left and Top locate the outer top-left corner, Width and Height include the
@@ -84,6 +97,12 @@ Rect CellPlace(int n, int dpi);
 // The cell whose pixels hold the point given from the grid's top-left corner, or none outside the grid.
 std::optional<int> CellAt(int x, int y, int dpi);
 
+// Where a window of this outer size stands on a display's work area, the part that no panel or task
+// bar covers: centred on it, but never above its top nor left of its left edge, so that a window
+// larger than the work area keeps its caption in reach. The X11 and Windows windows place
+// themselves so; a Wayland compositor and a browser place the window themselves.
+Rect CentredWindow(Rect workArea, int width, int height);
+
 // Pale lavender: the window, the score frame and the hidden switch.
 constexpr Colour LAVENDER{192, 192, 255};
 // Light orange: the title and the counter captions.
@@ -94,6 +113,17 @@ constexpr Colour GREEN{0, 255, 0};
 constexpr Colour SIGNAL_RED{255, 0, 0};
 // The counters' backgrounds: [0] the ship cells still to find, [1] the attempts.
 constexpr std::array<Colour, 2> TEXT2_COLOURS{GREEN, SIGNAL_RED};
+
+// The colours that the system's settings give, high contrast included, rather than the design.
+enum class SystemColour { WindowText };
+
+// Every cell's border: 1 pixel inside its place, in the system's window-text colour.
+constexpr int CELL_BORDER = 1;
+constexpr SystemColour CELL_BORDER_COLOUR = SystemColour::WindowText;
+// On a desktop, the focus mark of the current cell is the toolkit's own, this many pixels inside
+// the cell's place: clear of its border, where the cell's colour shows round it. The page draws a
+// mark of its own, in two tones, that shows on every colour.
+constexpr int FOCUS_MARK_INSET = 4;
 
 // How a caption stands across its control; every caption starts at the control's top.
 enum class Alignment { Left, Centre };
@@ -109,6 +139,10 @@ constexpr int FONT_CHARSET = 204;
 // The window's caption: the maker's web address, one blank, then this.
 constexpr char CAPTION_TEXT[] = "Информатика-логическа игра, случайни, таблица";
 std::string WindowCaption();
+
+// The name of element `index` of a control array, as "Text2_1": how the window's controls are
+// named to tests and on the page.
+std::string ControlName(const char* control, int index);
 
 constexpr char LABEL1_CAPTION[] = "Tavrelin";
 constexpr char FRAME1_CAPTION[] = "Резултат: min 25";

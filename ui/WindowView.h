@@ -18,7 +18,7 @@ public:
     virtual void ShowCounter(int i, const std::string& text) = 0;
     // The current cell moved: move its focus mark, and tell a screen reader the newly focused cell.
     virtual void ShowCurrentCell(int previous, int current) = 0;
-    // Says the phrase at once to a screen reader, through the control that has the keyboard focus.
+    // Has a screen reader say the phrase now, in the way that the toolkit's screen readers listen.
     virtual void Announce(const std::string& phrase) = 0;
     // From now on the grid takes the keyboard focus after "Чисти" in the order of Tab, or no longer
     // does; a grid that stops taking it while it has it hands it to the first stop of the order.

@@ -307,21 +307,25 @@ async function main() {
     const { browser, page, messages, requests } = await open();
     const run = (script, ...values) => page.evaluate(script, ...values);
     const key = name => page.keyboard.press(name);
-    // The control with the keyboard focus, a cell by its index, which runs down each column in turn.
-    const focused = () =>
-        run(() => {
+    // A cell's index from its column and row, both from 0: the index runs down each column in turn.
+    const cellIndex = ([col, row]) => 14 * col + row;
+    // The control with the keyboard focus, a cell by its index.
+    const focused = async () => {
+        const place = await run(() => {
             const element = document.activeElement;
-            return element.matches("td")
-                ? `cell ${14 * element.cellIndex + element.parentElement.rowIndex}`
-                : element.id;
+            return element.matches("td") ? [element.cellIndex, element.parentElement.rowIndex] : element.id;
         });
+        return typeof place === "string" ? place : `cell ${cellIndex(place)}`;
+    };
     // The cells that Tab stops on.
-    const stops = () =>
-        run(() =>
-            [...Label3.querySelectorAll("td")]
-                .filter(cell => cell.tabIndex === 0)
-                .map(cell => 14 * cell.cellIndex + cell.parentElement.rowIndex),
-        );
+    const stops = async () =>
+        (
+            await run(() =>
+                [...Label3.querySelectorAll("td")]
+                    .filter(cell => cell.tabIndex === 0)
+                    .map(cell => [cell.cellIndex, cell.parentElement.rowIndex]),
+            )
+        ).map(cellIndex);
     // Presses a key, or a chord such as "Control+End", as a player does.
     async function press(chord) {
         const names = chord.split("+");
@@ -568,7 +572,7 @@ async function main() {
     for (let i = 0; i < 2; i++) await engine.activate(page, "колона 8, ред 6, ");
     await until(counters, ([, tried]) => tried !== "5");
     check(
-        (await counters())[1] === "6" && (await cellColours())[7 * 14 + 5] !== WHITE,
+        (await counters())[1] === "6" && (await cellColours())[cellIndex([7, 5])] !== WHITE,
         "a screen reader cannot shoot a cell",
     );
 

@@ -88,6 +88,17 @@ inline int CountCode(const BoardArray& board, CellCode code, int size = FIELD_SI
     return count;
 }
 
+// The first cell, in the order of the cell indexes, whose board code is the one given; -1 if none.
+inline int FirstCellWith(const BoardArray& board, CellCode code)
+{
+    for (int n = 0; n < CELL_COUNT; ++n) {
+        if (board[CellRow(n)][CellCol(n)] == code) {
+            return n;
+        }
+    }
+    return -1;
+}
+
 inline void PrintTo(const Colour& colour, std::ostream* out)
 {
     *out << "(" << int{colour.Red} << ", " << int{colour.Green} << ", " << int{colour.Blue} << ")";

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "../game/GameTestSupport.h"
 #include "WidgetTestSupport.h"
 
 namespace tavrelin::testing {
@@ -17,17 +18,6 @@ private:
     const Game& game() const { return shown->window->game(); }
     QString Counter(int i) const { return shown->Control<QLineEdit>(QStringLiteral("Text2_%1").arg(i))->text(); }
     CellCode CodeAt(int index) const { return game().Board[CellRow(index)][CellCol(index)]; }
-
-    // The first cell, by cell index, whose hidden code is the one given.
-    int FirstCellWith(CellCode code) const
-    {
-        for (int n = 0; n < CELL_COUNT; ++n) {
-            if (CodeAt(n) == code) {
-                return n;
-            }
-        }
-        return -1;
-    }
 
     void ExpectCellShows(int index, const QColor& colour, const QString& caption) const
     {
@@ -54,9 +44,9 @@ private slots:
 
     void aClickOnACellAnswersTheShot()
     {
-        const int ship = FirstCellWith(CELL_SHIP);
-        const int near = FirstCellWith(CELL_NEAR);
-        const int open = FirstCellWith(CELL_EMPTY);
+        const int ship = FirstCellWith(game().Board, CELL_SHIP);
+        const int near = FirstCellWith(game().Board, CELL_NEAR);
+        const int open = FirstCellWith(game().Board, CELL_EMPTY);
         shown->ClickCell(ship);
         ExpectCellShows(ship, QColor(255, 0, 0), QStringLiteral("X"));
         QCOMPARE(Counter(0), QStringLiteral("24"));
@@ -70,7 +60,8 @@ private slots:
         shown->ClickCell(open);
         QCOMPARE(Counter(1), QStringLiteral("3"));
         // Only the left button shoots.
-        const int other = FirstCellWith(CELL_EMPTY) == open ? open + 1 : FirstCellWith(CELL_EMPTY);
+        const int other =
+            FirstCellWith(game().Board, CELL_EMPTY) == open ? open + 1 : FirstCellWith(game().Board, CELL_EMPTY);
         shown->ClickCell(other, Qt::RightButton);
         QCOMPARE(Counter(1), QStringLiteral("3"));
     }
@@ -174,11 +165,11 @@ private slots:
         QCOMPARE(Counter(1), QStringLiteral("25"));
 
         // On a white cell: one shot.
-        const int open = FirstCellWith(CELL_EMPTY);
+        const int open = FirstCellWith(game().Board, CELL_EMPTY);
         shown->DoubleClickAt(shown->Grid()->geometry().topLeft() + shown->Grid()->CellRect(open).center());
         QCOMPARE(Counter(1), QStringLiteral("26"));
         // A click after the double-click is a click again.
-        const int near = FirstCellWith(CELL_NEAR);
+        const int near = FirstCellWith(game().Board, CELL_NEAR);
         shown->ClickCell(near);
         QCOMPARE(Counter(1), QStringLiteral("27"));
     }

@@ -25,6 +25,26 @@ private:
     StandardRandom generator_{1234};
 };
 
+// Where two pictures of the same size differ: in how many pixels, and the first of them, row by row.
+struct PixelDifference {
+    int Count = 0;
+    QPoint First;
+};
+inline PixelDifference DifferentPixels(const QImage& a, const QImage& b)
+{
+    const QImage first = a.convertToFormat(QImage::Format_RGB32);
+    const QImage second = b.convertToFormat(QImage::Format_RGB32);
+    PixelDifference difference;
+    for (int y = 0; y < first.height(); ++y) {
+        for (int x = 0; x < first.width(); ++x) {
+            if (first.pixel(x, y) != second.pixel(x, y) && difference.Count++ == 0) {
+                difference.First = QPoint(x, y);
+            }
+        }
+    }
+    return difference;
+}
+
 // A shown window of the game, ready to be clicked.
 struct ShownWindow {
     ShownWindow() : window(std::make_unique<ui::MainWindow>(random))
@@ -49,7 +69,7 @@ struct ShownWindow {
     // The caption the grid paints on the cell.
     QString CellCaption(int index) const
     {
-        const std::string_view caption = Grid()->Face(index).Caption;
+        const std::string_view caption = Grid()->Behaviour().Face(index).Caption;
         return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
     }
     // The cell as a screen reader finds it.

@@ -38,26 +38,18 @@ private:
             QVERIFY(now.save(file));
             return;
         }
-        const QImage kept = QImage(file).convertToFormat(QImage::Format_RGB32);
+        const QImage kept(file);
         QVERIFY2(!kept.isNull(), qPrintable(file));
         QCOMPARE(now.size(), kept.size());
-        int differing = 0;
-        QPoint first;
-        for (int y = 0; y < kept.height(); ++y) {
-            for (int x = 0; x < kept.width(); ++x) {
-                if (now.pixel(x, y) != kept.pixel(x, y)) {
-                    first = differing++ == 0 ? QPoint(x, y) : first;
-                }
-            }
-        }
-        if (differing != 0) {
+        const PixelDifference difference = DifferentPixels(now, kept);
+        if (difference.Count != 0) {
             now.save(QDir::temp().filePath(name + QStringLiteral("-now.png")));
         }
-        QVERIFY2(differing == 0, qPrintable(QStringLiteral("%1: %2 pixels differ, the first at %3, %4")
-                                                .arg(name)
-                                                .arg(differing)
-                                                .arg(first.x())
-                                                .arg(first.y())));
+        QVERIFY2(difference.Count == 0, qPrintable(QStringLiteral("%1: %2 pixels differ, the first at %3, %4")
+                                                       .arg(name)
+                                                       .arg(difference.Count)
+                                                       .arg(difference.First.x())
+                                                       .arg(difference.First.y())));
     }
 
 private slots:

@@ -1,24 +1,15 @@
 #include "Announcer.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
+
+#include "QtSupport.h"
 
 namespace tavrelin::ui {
 
-namespace {
-
-// A screen reader finds the announcer as a notification, named by its phrase.
-QAccessibleInterface* NotificationAccessible(const QString& /*className*/, QObject* object)
-{
-    auto* announcer = qobject_cast<Announcer*>(object);
-    return announcer != nullptr ? new QAccessibleWidget(announcer, QAccessible::Notification) : nullptr;
-}
-
-}  // namespace
-
 Announcer::Announcer(QWidget* parent) : QWidget(parent)
 {
-    QAccessible::installFactory(NotificationAccessible);
+    // A screen reader finds the announcer as a notification, named by its phrase.
+    QAccessible::installFactory(AccessibleFactory<Announcer, AccessibleAs<QAccessible::Notification>>);
     // Never shown: nothing of it is seen, and it takes no input.
     hide();
 }

@@ -3,13 +3,13 @@
 #include <qdrawutil.h>
 #include <QAccessible>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QTimer>
 
 #include "CellGridAccessible.h"
+#include "LabelPointer.h"
 #include "QtSupport.h"
 #include "ScreenReader.h"
 #include "WindowBehaviour.h"
@@ -42,33 +42,37 @@ std::optional<design::GridKey> ToGridKey(int key)
 CellGrid::CellGrid(design::WindowBehaviour& behaviour, Qt::Alignment alignment, QWidget* parent)
     : QWidget(parent), behaviour_(behaviour), alignment_(alignment)
 {
-    QAccessible::installFactory(CellGridAccessible::Factory);
+    QAccessible::installFactory(AccessibleFactory<CellGrid, CellGridAccessible>);
     // Every pixel of the grid belongs to a cell, which paints it whole.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QString::fromUtf8(design::GRID_NAME));
     // Only Tab gives the grid the focus, and only while a screen reader runs.
     setFocusPolicy(Qt::NoFocus);
+    new LabelPointer(behaviour, this, [this](QPoint point) {
+        const std::optional<int> cell = CellAt(point);
+        return cell.has_value() ? std::optional(design::Label::Cell(*cell)) : std::nullopt;
+    });
 }
 
 void CellGrid::LayOut()
 {
     setGeometry(PixelsToQRect(design::GridPlace(design::DESIGN_DPI)));
+    for (int n = 0; n < CELL_COUNT; ++n) {
+        places_[n] = PixelsToQRect(design::CellPlace(n, design::DESIGN_DPI));
+    }
     update();
 }
 
 void CellGrid::ShowCell(int Index)
 {
+    const std::string_view caption = behaviour_.Face(Index).Caption;
+    captions_[Index] = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
     update(CellRect(Index));
     if (QAccessible::isActive()) {
         QAccessibleEvent renamed(this, QAccessible::NameChanged);
         renamed.setChild(Index);
         QAccessible::updateAccessibility(&renamed);
     }
-}
-
-void CellGrid::Click(int Index)
-{
-    behaviour_.Label3_Click(Index);
 }
 
 void CellGrid::ShowCurrentCell(int previous, int current)
@@ -92,24 +96,9 @@ void CellGrid::FocusCurrentCell()
 {
     if (QAccessible::isActive()) {
         QAccessibleEvent focused(this, QAccessible::Focus);
-        focused.setChild(CurrentCell());
+        focused.setChild(behaviour_.CurrentCell());
         QAccessible::updateAccessibility(&focused);
     }
-}
-
-int CellGrid::CellCount() const
-{
-    return CELL_COUNT;
-}
-
-const CellFace& CellGrid::Face(int Index) const
-{
-    return behaviour_.Face(Index);
-}
-
-QRect CellGrid::CellRect(int Index) const
-{
-    return PixelsToQRect(design::CellPlace(Index, design::DESIGN_DPI));
 }
 
 std::optional<int> CellGrid::CellAt(QPoint point) const
@@ -117,79 +106,40 @@ std::optional<int> CellGrid::CellAt(QPoint point) const
     return design::CellAt(point.x(), point.y(), design::DESIGN_DPI);
 }
 
-int CellGrid::CurrentCell() const
-{
-    return behaviour_.CurrentCell();
-}
-
-const std::string& CellGrid::Phrase() const
-{
-    return behaviour_.Phrase();
-}
-
 void CellGrid::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QPalette& colours = palette();
-    constexpr int BORDER = 1;
+    const QColor border = colours.color(ToQColorRole(design::CELL_BORDER_COLOUR));
+    constexpr int BORDER = design::CELL_BORDER;
     // A caption stands half the width of an "x" below the border, as in a bordered label.
     const int captionTop = BORDER + fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2;
-    for (int n = 0; n < CellCount(); ++n) {
-        const QRect place = CellRect(n);
+    const int marked = hasFocus() ? behaviour_.CurrentCell() : -1;
+    for (int n = 0; n < CELL_COUNT; ++n) {
+        const QRect& place = places_[n];
         if (!event->region().intersects(place)) {
             continue;
         }
-        const CellFace& face = Face(n);
+        const QColor background = ToQColor(behaviour_.Face(n).BackColor);
         painter.save();
         painter.setClipRect(place);
-        painter.fillRect(place, ToQColor(face.BackColor));
-        qDrawPlainRect(&painter, place, colours.color(QPalette::WindowText), BORDER);
-        if (!face.Caption.empty()) {
+        painter.fillRect(place, background);
+        qDrawPlainRect(&painter, place, border, BORDER);
+        if (!captions_[n].isEmpty()) {
             style()->drawItemText(&painter, place.adjusted(BORDER, captionTop, -BORDER, -BORDER),
                                   static_cast<int>(alignment_ | Qt::TextForceLeftToRight), colours, isEnabled(),
-                                  QString::fromUtf8(face.Caption.data(), static_cast<qsizetype>(face.Caption.size())),
-                                  QPalette::WindowText);
+                                  captions_[n], QPalette::WindowText);
         }
-        if (n == CurrentCell() && hasFocus()) {
+        if (n == marked) {
             QStyleOptionFocusRect focus;
             focus.initFrom(this);
-            // Inside the border, clear of the cell's edge, where its colour shows.
-            constexpr int MARK_INSET = 4;
-            focus.rect = place.adjusted(MARK_INSET, MARK_INSET, -MARK_INSET, -MARK_INSET);
-            focus.backgroundColor = ToQColor(face.BackColor);
+            constexpr int INSET = design::FOCUS_MARK_INSET;
+            focus.rect = place.adjusted(INSET, INSET, -INSET, -INSET);
+            focus.backgroundColor = background;
             style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
         }
         painter.restore();
     }
-}
-
-void CellGrid::mousePressEvent(QMouseEvent* event)
-{
-    const std::optional<int> cell = CellAt(event->position().toPoint());
-    if (event->button() != Qt::LeftButton || !cell.has_value()) {
-        event->ignore();
-        return;
-    }
-    behaviour_.Press(design::Label::Cell(*cell));
-}
-
-void CellGrid::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    const std::optional<int> cell = CellAt(event->position().toPoint());
-    if (event->button() != Qt::LeftButton || !cell.has_value()) {
-        event->ignore();
-        return;
-    }
-    behaviour_.DoublePress(design::Label::Cell(*cell));
-}
-
-void CellGrid::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton) {
-        return;
-    }
-    const std::optional<int> cell = CellAt(event->position().toPoint());
-    behaviour_.Release(cell.has_value() ? std::optional(design::Label::Cell(*cell)) : std::nullopt);
 }
 
 void CellGrid::keyPressEvent(QKeyEvent* event)
@@ -212,7 +162,7 @@ void CellGrid::keyPressEvent(QKeyEvent* event)
 void CellGrid::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    update(CellRect(CurrentCell()));
+    update(CellRect(behaviour_.CurrentCell()));
     // After the toolkit has told a screen reader that the grid has the focus.
     QTimer::singleShot(0, this, [this] {
         if (hasFocus()) {
@@ -224,7 +174,7 @@ void CellGrid::focusInEvent(QFocusEvent* event)
 void CellGrid::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
-    update(CellRect(CurrentCell()));
+    update(CellRect(behaviour_.CurrentCell()));
 }
 
 }  // namespace tavrelin::ui

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <array>
 #include <optional>
-#include <string>
 
+#include <QString>
 #include <QWidget>
 
-#include "CellFace.h"
+#include "Board.h"
 
 namespace tavrelin::design {
 class WindowBehaviour;
@@ -13,7 +14,7 @@ class WindowBehaviour;
 
 namespace tavrelin::ui {
 
-// The grid of cells, painted by one widget: each cell is a label with a 1-pixel black border, its
+// The grid of cells, painted by one widget: each cell is a label with the design's border, its
 // background colour, and its caption at its top, as the window's behaviour says it shows. The
 // mouse's presses and releases on the cells go to the behaviour, which makes clicks of them. While
 // a screen reader runs, Tab reaches the grid, whose keys go to the behaviour too, and the current
@@ -25,32 +26,24 @@ public:
     // Captions stand across their cells as the alignment says, always at the top.
     CellGrid(design::WindowBehaviour& behaviour, Qt::Alignment alignment, QWidget* parent);
 
-    // Takes the grid's place of the design on the parent.
+    // Takes the grid's place of the design on the parent, and works out where each cell stands.
     void LayOut();
     // Cell Index shows a new face: repaints only that cell and tells a screen reader its new name.
     void ShowCell(int Index);
-    // A click on the cell, from a screen reader's press.
-    void Click(int Index);
     // The current cell moved: its focus mark follows, and a screen reader hears the cell.
     void ShowCurrentCell(int previous, int current);
     // Whether Tab reaches the grid; one that no longer takes the focus gives it up.
     void LetTakeFocus(bool takes);
 
-    int CellCount() const;
-    const CellFace& Face(int Index) const;
+    // What the grid shows, and the events a screen reader's press delivers.
+    design::WindowBehaviour& Behaviour() const { return behaviour_; }
     // Where the cell stands on the grid.
-    QRect CellRect(int Index) const;
+    const QRect& CellRect(int Index) const { return places_[Index]; }
     // The cell under a point of the grid, if any.
     std::optional<int> CellAt(QPoint point) const;
-    int CurrentCell() const;
-    // What the current cell says besides its name, while it has the focus.
-    const std::string& Phrase() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -61,6 +54,9 @@ private:
 
     design::WindowBehaviour& behaviour_;
     Qt::Alignment alignment_;
+    std::array<QRect, CELL_COUNT> places_{};
+    // Each cell's caption as the toolkit draws it.
+    std::array<QString, CELL_COUNT> captions_{};
 };
 
 }  // namespace tavrelin::ui

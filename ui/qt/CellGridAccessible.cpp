@@ -3,6 +3,7 @@
 #include "Board.h"
 #include "CellGrid.h"
 #include "ScreenReader.h"
+#include "WindowBehaviour.h"
 
 namespace tavrelin::ui {
 
@@ -31,21 +32,21 @@ public:
         const CellGrid* grid = table_->Grid();
         QAccessible::State state;
         state.focusable = (grid->focusPolicy() & Qt::TabFocus) != 0;
-        state.focused = grid->hasFocus() && grid->CurrentCell() == index_;
+        state.focused = grid->hasFocus() && grid->Behaviour().CurrentCell() == index_;
         return state;
     }
     void setText(QAccessible::Text /*text*/, const QString& /*value*/) override {}
 
     QString text(QAccessible::Text text) const override
     {
-        const CellGrid* grid = table_->Grid();
-        if (text == QAccessible::Description && grid->CurrentCell() == index_) {
-            return QString::fromStdString(grid->Phrase());
+        const design::WindowBehaviour& shown = table_->Grid()->Behaviour();
+        if (text == QAccessible::Description && shown.CurrentCell() == index_) {
+            return QString::fromStdString(shown.Phrase());
         }
         if (text != QAccessible::Name) {
             return {};
         }
-        return QString::fromStdString(design::CellName(index_, grid->Face(index_)));
+        return QString::fromStdString(design::CellName(index_, shown.Face(index_)));
     }
 
     QRect rect() const override
@@ -78,7 +79,7 @@ public:
     void doAction(const QString& actionName) override
     {
         if (actionName == pressAction()) {
-            table_->Grid()->Click(index_);
+            table_->Grid()->Behaviour().Label3_Click(index_);
         }
     }
 
@@ -98,12 +99,6 @@ CellGridAccessible::~CellGridAccessible()
     }
 }
 
-QAccessibleInterface* CellGridAccessible::Factory(const QString& /*className*/, QObject* object)
-{
-    auto* grid = qobject_cast<CellGrid*>(object);
-    return grid != nullptr ? new CellGridAccessible(grid) : nullptr;
-}
-
 CellGrid* CellGridAccessible::Grid() const
 {
     return static_cast<CellGrid*>(widget());
@@ -119,7 +114,7 @@ void* CellGridAccessible::interface_cast(QAccessible::InterfaceType type)
 
 int CellGridAccessible::childCount() const
 {
-    return Grid()->CellCount();
+    return CELL_COUNT;
 }
 
 QAccessibleInterface* CellGridAccessible::child(int index) const
@@ -153,7 +148,7 @@ QAccessibleInterface* CellGridAccessible::childAt(int x, int y) const
 
 QAccessibleInterface* CellGridAccessible::focusChild() const
 {
-    return Grid()->hasFocus() ? child(Grid()->CurrentCell()) : nullptr;
+    return Grid()->hasFocus() ? child(Grid()->Behaviour().CurrentCell()) : nullptr;
 }
 
 QAccessibleInterface* CellGridAccessible::cellAt(int row, int column) const

@@ -16,9 +16,6 @@ public:
     CellGridAccessible(const CellGridAccessible&) = delete;
     CellGridAccessible& operator=(const CellGridAccessible&) = delete;
 
-    // The toolkit asks here for the accessible object of every widget; the grid's is this class.
-    static QAccessibleInterface* Factory(const QString& className, QObject* object);
-
     CellGrid* Grid() const;
 
     // The grid and its cells as children.

@@ -2,11 +2,7 @@
 
 #include <QLabel>
 
-#include "ClickRule.h"
-
-namespace tavrelin::design {
-class WindowBehaviour;
-}  // namespace tavrelin::design
+#include "WindowBehaviour.h"
 
 namespace tavrelin::ui {
 
@@ -18,15 +14,6 @@ class ClickLabel : public QLabel {
 public:
     // The label stands for this one of the behaviour's labels.
     ClickLabel(design::WindowBehaviour& behaviour, design::Label label, QWidget* parent);
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    design::WindowBehaviour& behaviour_;
-    design::Label label_;
 };
 
 }  // namespace tavrelin::ui

@@ -4,6 +4,8 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "QtSupport.h"
+
 namespace tavrelin::ui {
 
 namespace {
@@ -88,17 +90,11 @@ private:
     QString Shown() const { return Box()->text(); }
 };
 
-QAccessibleInterface* CounterAccessibleFactory(const QString& /*className*/, QObject* object)
-{
-    auto* counter = qobject_cast<Counter*>(object);
-    return counter != nullptr ? new CounterAccessible(counter) : nullptr;
-}
-
 }  // namespace
 
 Counter::Counter(QWidget* parent) : QLineEdit(parent)
 {
-    QAccessible::installFactory(CounterAccessibleFactory);
+    QAccessible::installFactory(AccessibleFactory<Counter, CounterAccessible>);
     setAlignment(Qt::AlignCenter);
 }
 

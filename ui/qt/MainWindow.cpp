@@ -24,15 +24,6 @@
 
 namespace tavrelin::ui {
 
-namespace {
-
-QString ObjectName(const char* control, int index)
-{
-    return QStringLiteral("%1_%2").arg(QLatin1String(control)).arg(index);
-}
-
-}  // namespace
-
 QFont MainWindow::DesignFont()
 {
     QFont font(QString::fromUtf8(design::FONT_FACE));
@@ -63,6 +54,8 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     CentreOnScreen();
 }
 
+// The controls in the order of the design's table. The order of Tab is set apart, and each control
+// that covers a part of another is raised over it.
 void MainWindow::CreateControls()
 {
     setWindowTitle(QString::fromStdString(design::WindowCaption()));
@@ -72,7 +65,7 @@ void MainWindow::CreateControls()
     setFont(DesignFont());
 
     Label1 = new QLabel(QString::fromUtf8(design::LABEL1_CAPTION), this);
-    Label1->setObjectName(QStringLiteral("Label1_0"));
+    Label1->setObjectName(QString::fromStdString(design::ControlName("Label1", 0)));
     Label1->setGeometry(ToQRect(design::LABEL1));
     Label1->setAlignment(ToQtAlignment(design::LABEL1_ALIGNMENT));
     SetBackground(Label1, QPalette::Window, design::ORANGE);
@@ -90,13 +83,13 @@ void MainWindow::CreateControls()
     Frame1->setGeometry(ToQRect(design::FRAME1));
     for (int i = 0; i < 2; ++i) {
         Label2[i] = new QLabel(QString::fromUtf8(design::LABEL2_CAPTIONS[i]), Frame1);
-        Label2[i]->setObjectName(ObjectName("Label2", i));
+        Label2[i]->setObjectName(QString::fromStdString(design::ControlName("Label2", i)));
         Label2[i]->setGeometry(ToQRect(design::LABEL2[i]));
         Label2[i]->setAlignment(ToQtAlignment(design::LABEL2_ALIGNMENT[i]));
         SetBackground(Label2[i], QPalette::Window, design::ORANGE);
 
         Text2[i] = new Counter(Frame1);
-        Text2[i]->setObjectName(ObjectName("Text2", i));
+        Text2[i]->setObjectName(QString::fromStdString(design::ControlName("Text2", i)));
         Text2[i]->setGeometry(ToQRect(design::TEXT2[i]));
         SetBackground(Text2[i], QPalette::Base, design::TEXT2_COLOURS[i]);
         // Each counter covers the last pixel column of its caption, and is known by it to a screen reader.
@@ -121,7 +114,7 @@ void MainWindow::CreateControls()
     Frame1->setEnabled(false);
 
     Command1 = new PushButton(QString::fromUtf8(design::COMMAND1_CAPTION), this);
-    Command1->setObjectName(ObjectName("Command1", design::COMMAND1_INDEX));
+    Command1->setObjectName(QString::fromStdString(design::ControlName("Command1", design::COMMAND1_INDEX)));
     Command1->setGeometry(ToQRect(design::COMMAND1));
     Command1->setPalette(QApplication::palette(Command1));
     SetBackground(Command1, QPalette::Button, design::SIGNAL_RED);
@@ -139,7 +132,7 @@ void MainWindow::CreateControls()
     SetBackground(Label4, QPalette::Window, design::LAVENDER);
 
     Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName(ObjectName("Text1", 0));
+    Text1->setObjectName(QString::fromStdString(design::ControlName("Text1", 0)));
     Text1->setAccessibleName(QString::fromUtf8(design::TEXT1_NAME));
     Text1->setGeometry(ToQRect(design::TEXT1));
     // The rules box keeps the system's colours rather than the window's lavender.
@@ -173,11 +166,11 @@ void MainWindow::CentreOnScreen()
         return;
     }
     const QMargins frame = ComingFrameMargins(*this);
-    const QRect available = screen->availableGeometry();
+    const QRect work = screen->availableGeometry();
     const QSize outer = size().grownBy(frame);
-    const QPoint frameTopLeft = available.topLeft() + QPoint((available.width() - outer.width()) / 2,
-                                                             (available.height() - outer.height()) / 2);
-    setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), size()));
+    const design::Rect place =
+        design::CentredWindow({work.x(), work.y(), work.width(), work.height()}, outer.width(), outer.height());
+    setGeometry(QRect(QPoint(place.Left + frame.left(), place.Top + frame.top()), size()));
 }
 
 void MainWindow::SetTabOrder()

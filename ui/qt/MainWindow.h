@@ -41,7 +41,8 @@ private:
     void SetTabOrder();
     // The control that stands for a stop of the order of Tab.
     QWidget* FocusStopWidget(design::FocusStop stop) const;
-    // Places the whole window, frame included, in the middle of the screen before it is first shown.
+    // Places the whole window, frame included, on the screen's work area as the design says, before
+    // it is first shown.
     void CentreOnScreen();
 
     // The grid is one widget, placed at start-up.

@@ -2,28 +2,18 @@
 
 #include <utility>
 
-#include <QAccessibleWidget>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
+#include "QtSupport.h"
 #include "WindowDesign.h"
 
 namespace tavrelin::ui {
 
-namespace {
-
-// A screen reader finds the box as the picture it shows, under the box's name.
-QAccessibleInterface* PictureAccessible(const QString& /*className*/, QObject* object)
-{
-    auto* box = qobject_cast<PictureBox*>(object);
-    return box != nullptr ? new QAccessibleWidget(box, QAccessible::Graphic) : nullptr;
-}
-
-}  // namespace
-
 PictureBox::PictureBox(QImage image, QWidget* parent) : QFrame(parent), image_(std::move(image))
 {
-    QAccessible::installFactory(PictureAccessible);
+    // A screen reader finds the box as the picture it shows, under the box's name.
+    QAccessible::installFactory(AccessibleFactory<PictureBox, AccessibleAs<QAccessible::Graphic>>);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(design::PICTURE1_BORDER);
     setFocusPolicy(Qt::StrongFocus);

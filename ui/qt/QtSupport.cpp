@@ -21,6 +21,14 @@ QColor ToQColor(Colour colour)
     return {colour.Red, colour.Green, colour.Blue};
 }
 
+QPalette::ColorRole ToQColorRole(design::SystemColour colour)
+{
+    switch (colour) {
+    case design::SystemColour::WindowText: return QPalette::WindowText;
+    }
+    return QPalette::WindowText;
+}
+
 Qt::Alignment ToQtAlignment(design::Alignment alignment)
 {
     return Qt::AlignTop | (alignment == design::Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft);

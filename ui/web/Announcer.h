@@ -4,16 +4,16 @@
 
 #include <string>
 
+#include "Pinned.h"
+
 namespace tavrelin::ui {
 
 // An unseen polite live region: each phrase it is given appears in it a moment later, and a screen
-// reader speaks it when it is done speaking, wherever the keyboard focus is.
-class Announcer {
+// reader speaks it when it is done speaking, wherever the keyboard focus is. The page's timer knows
+// the announcer by its address.
+class Announcer : private design::Pinned {
 public:
     Announcer() = default;
-    // The page's timer knows the region by its address.
-    Announcer(const Announcer&) = delete;
-    Announcer& operator=(const Announcer&) = delete;
     ~Announcer();
 
     // Makes the region, last on the parent; a region must be on the page before it changes.

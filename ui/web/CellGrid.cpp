@@ -14,9 +14,6 @@ using emscripten::val;
 
 namespace {
 
-// Each cell's own black border, inside its place.
-constexpr int BORDER = 1;
-
 // The grid's keys by the names the browser gives them.
 constexpr std::array<std::pair<std::string_view, design::GridKey>, 10> KEYS{{
     {"ArrowLeft", design::GridKey::Left},
@@ -42,7 +39,10 @@ std::string FocusMark(Colour cell)
 }  // namespace
 
 CellGrid::CellGrid(design::WindowBehaviour& behaviour, design::Alignment alignment)
-    : behaviour_(behaviour), alignment_(alignment)
+    : behaviour_(behaviour), alignment_(alignment), pointer_(behaviour, [this](const val& event) {
+          const std::optional<int> cell = CellUnder(event);
+          return cell.has_value() ? std::optional(design::Label::Cell(*cell)) : std::nullopt;
+      })
 {
 }
 
@@ -53,7 +53,8 @@ void CellGrid::Create(const val& parent)
     SetStyle(table_, "border-collapse", "separate");
     SetStyle(table_, "border-spacing", "0");
     accessible_.Describe(table_);
-    for (const char* type : {"mousedown", "keydown", "focusin", "focusout"}) {
+    pointer_.Attach(table_);
+    for (const char* type : {"keydown", "focusin", "focusout"}) {
         Listen(table_, type);
     }
 }
@@ -65,7 +66,8 @@ void CellGrid::LayOut()
     val Template = row.call<val>("insertCell");
     SetStyle(Template, "box-sizing", "border-box");
     SetStyle(Template, "padding", "0");
-    SetStyle(Template, "border", ToCssPixels(BORDER) + " solid CanvasText");
+    SetStyle(Template, "border",
+             ToCssPixels(design::CELL_BORDER) + " solid " + ToCssColour(design::CELL_BORDER_COLOUR));
     SetStyle(Template, "text-align", ToCssTextAlign(alignment_));
     SetStyle(Template, "vertical-align", "top");
     // The answers are colours, which the system's own colours must not replace.
@@ -86,10 +88,11 @@ void CellGrid::LayOut()
     for (int other = 1; other < FIELD_SIZE; ++other) {
         row["parentNode"].call<void>("appendChild", row.call<val>("cloneNode", true));
     }
-    // The table lists its cells row by row; cell indexes run down each column in turn.
+    // The table lists its cells row by row, as placement positions run; cell indexes run down each
+    // column in turn.
     const val listed = table_.call<val>("getElementsByTagName", std::string("td"));
-    for (int n = 0; n < CellCount(); ++n) {
-        cells_.push_back(listed[CellRow(n) * FIELD_SIZE + CellCol(n)]);
+    for (int n = 0; n < CELL_COUNT; ++n) {
+        cells_.push_back(listed[Position(CellRow(n), CellCol(n))]);
         accessible_.Attach(cells_.back());
         ShowCell(n);
     }
@@ -105,14 +108,14 @@ void CellGrid::Fit(design::Rect place, int cell)
         SetStyle(element, "width", ToCssPixels(cell));
         SetStyle(element, "height", ToCssPixels(cell));
         // A caption's line fills the cell inside its border, so that no caption makes its row taller.
-        SetStyle(element, "line-height", ToCssPixels(cell - 2 * BORDER));
+        SetStyle(element, "line-height", ToCssPixels(cell - 2 * design::CELL_BORDER));
     }
 }
 
 void CellGrid::ShowCell(int Index)
 {
     Paint(Index);
-    accessible_.Rename(cells_[Index], Index);
+    accessible_.Rename(cells_[Index], Index, behaviour_.Face(Index));
 }
 
 void CellGrid::ShowCurrentCell(int previous, int current)
@@ -134,7 +137,7 @@ void CellGrid::LetTakeFocus(bool takes)
 
 void CellGrid::Paint(int Index)
 {
-    const CellFace& face = Face(Index);
+    const CellFace& face = behaviour_.Face(Index);
     val& cell = cells_[Index];
     SetStyle(cell, "background-color", ToCssColour(face.BackColor));
     SetStyle(cell, "box-shadow", Index == behaviour_.CurrentCell() && hasFocus_ ? FocusMark(face.BackColor) : "none");
@@ -143,19 +146,9 @@ void CellGrid::Paint(int Index)
 
 void CellGrid::Clicked(int Index)
 {
-    if (!std::exchange(pointerClicked_, false)) {
+    if (!pointer_.TakePointersClick()) {
         behaviour_.Label3_Click(Index);
     }
-}
-
-int CellGrid::CellCount() const
-{
-    return CELL_COUNT;
-}
-
-const CellFace& CellGrid::Face(int Index) const
-{
-    return behaviour_.Face(Index);
 }
 
 std::optional<int> CellGrid::CellUnder(const val& event) const
@@ -178,11 +171,7 @@ int CellGrid::IndexOf(const val& cell)
 void CellGrid::HandleEvent(val event)
 {
     const std::string type = event["type"].as<std::string>();
-    if (type == "mousedown") {
-        Press(event);
-    } else if (type == "mouseup") {
-        Release(event);
-    } else if (type == "keydown") {
+    if (type == "keydown") {
         Key(event);
     } else {
         // The focus comes to a cell by Tab, by a screen reader or from a script; that cell is the
@@ -193,41 +182,6 @@ void CellGrid::HandleEvent(val event)
         }
         Paint(behaviour_.CurrentCell());
     }
-}
-
-void CellGrid::Press(const val& event)
-{
-    pressed_ = val::null();
-    if (!IsMainButton(event) || !IsFromPointer(event)) {
-        return;
-    }
-    // A press on the grid takes neither the keyboard focus nor a selection of text.
-    event.call<void>("preventDefault");
-    const std::optional<int> cell = CellUnder(event);
-    if (!cell.has_value()) {
-        return;
-    }
-    pressed_ = event["target"];
-    if (IsDoublePress(event)) {
-        behaviour_.DoublePress(design::Label::Cell(*cell));
-    } else {
-        behaviour_.Press(design::Label::Cell(*cell));
-    }
-    // The release comes here wherever the pointer goes.
-    Listen(val::global("document"), "mouseup", true);
-}
-
-void CellGrid::Release(const val& event)
-{
-    if (!IsMainButton(event) || !IsFromPointer(event)) {
-        return;
-    }
-    StopListening(val::global("document"), "mouseup", true);
-    // The browser follows a release on the element that was pressed with a click there.
-    pointerClicked_ = pressed_.strictlyEquals(event["target"]);
-    pressed_ = val::null();
-    const std::optional<int> cell = CellUnder(event);
-    behaviour_.Release(cell.has_value() ? std::optional(design::Label::Cell(*cell)) : std::nullopt);
 }
 
 void CellGrid::Key(const val& event)

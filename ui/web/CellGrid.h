@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "CellFace.h"
 #include "CellGridAccessible.h"
+#include "LabelPointer.h"
 #include "WebSupport.h"
 #include "WindowDesign.h"
 
@@ -16,11 +16,11 @@ class WindowBehaviour;
 
 namespace tavrelin::ui {
 
-// The grid of cells as a table of 14 rows of 14 cells: each cell a label with a 1-pixel black
-// border, its background colour, and its caption at its top, as the window's behaviour says it
-// shows. The mouse's presses on the cells, and their releases wherever they happen, go to the
-// behaviour, which makes clicks of them. While the grid takes the focus, its current cell is its one
-// stop of Tab; with the focus, the keys go to the behaviour and the current cell shows a mark.
+// The grid of cells as a table of 14 rows of 14 cells: each cell a label with the design's border, its background
+// colour, and its caption at its top, as the window's behaviour says it shows. The mouse's presses on the cells, and
+// their releases wherever they happen, go to the behaviour, which makes clicks of them. While the grid takes the focus,
+// its current cell is its one stop of Tab; with the focus, the keys go to the behaviour and the current cell shows a
+// mark.
 class CellGrid : public EventHandler {
 public:
     // Captions stand across their cells as the alignment says, always at the top.
@@ -47,30 +47,25 @@ public:
     // a click that they did not make shoots: a screen reader's command to activate the cell.
     void Clicked(int Index);
 
-    // How many cells the grid has, and what cell Index shows now, as the behaviour says.
-    int CellCount() const;
-    const CellFace& Face(int Index) const;
     // The cell at a mouse event's point, if any: the browser's own hit test finds the cell that the
     // player sees there, at every scale.
     std::optional<int> CellUnder(const emscripten::val& event) const;
     // The index of one of the grid's cells.
     static int IndexOf(const emscripten::val& cell);
 
-    // A press on the grid and its release wherever it happens, a key, and the focus coming and
-    // going.
+    // A key, and the focus coming and going.
     void HandleEvent(emscripten::val event) override;
 
 private:
     // Shows a cell's colour and caption, and the focus mark on the current cell while the grid has
     // the focus.
     void Paint(int Index);
-    void Press(const emscripten::val& event);
-    void Release(const emscripten::val& event);
     void Key(const emscripten::val& event);
 
     design::WindowBehaviour& behaviour_;
     design::Alignment alignment_;
     CellGridAccessible accessible_{*this};
+    LabelPointer pointer_;
     emscripten::val table_ = emscripten::val::null();
     // The cells' elements, by cell index.
     std::vector<emscripten::val> cells_;
@@ -78,10 +73,6 @@ private:
     int cell_ = 0;
     bool takesFocus_ = false;
     bool hasFocus_ = false;
-    // The cell that the pointer pressed, until its release.
-    emscripten::val pressed_ = emscripten::val::null();
-    // The pointer was pressed and released on the same cell, whose click event comes next.
-    bool pointerClicked_ = false;
 };
 
 }  // namespace tavrelin::ui

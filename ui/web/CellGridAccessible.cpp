@@ -25,9 +25,9 @@ void CellGridAccessible::Attach(const val& cell) const
     Listen(cell, "click");
 }
 
-void CellGridAccessible::Rename(const val& cell, int Index) const
+void CellGridAccessible::Rename(const val& cell, int Index, const CellFace& face)
 {
-    cell.call<void>("setAttribute", std::string("aria-label"), design::CellName(Index, grid_.Face(Index)));
+    cell.call<void>("setAttribute", std::string("aria-label"), design::CellName(Index, face));
 }
 
 void CellGridAccessible::HandleEvent(val event)

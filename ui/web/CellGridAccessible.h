@@ -2,6 +2,7 @@
 
 #include <emscripten/val.h>
 
+#include "CellFace.h"
 #include "WebSupport.h"
 
 namespace tavrelin::ui {
@@ -13,7 +14,7 @@ class CellGrid;
 // screen reader's command to activate it.
 class CellGridAccessible : public EventHandler {
 public:
-    // Names and activates the cells of this grid.
+    // Activates the cells of this grid.
     explicit CellGridAccessible(CellGrid& grid) : grid_(grid) {}
 
     // Makes the table a named grid.
@@ -24,7 +25,7 @@ public:
     // Makes a cell of the table one that a screen reader can activate.
     void Attach(const emscripten::val& cell) const;
     // Names the cell by its place and what it shows now.
-    void Rename(const emscripten::val& cell, int Index) const;
+    static void Rename(const emscripten::val& cell, int Index, const CellFace& face);
 
     // A click on a cell.
     void HandleEvent(emscripten::val event) override;

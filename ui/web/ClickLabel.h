@@ -3,7 +3,7 @@
 #include <emscripten/val.h>
 
 #include "ClickRule.h"
-#include "WebSupport.h"
+#include "LabelPointer.h"
 #include "WindowDesign.h"
 
 namespace tavrelin::design {
@@ -15,7 +15,7 @@ namespace tavrelin::ui {
 // A label with no caption, all of it one background colour, whose presses of the left button, and
 // their releases wherever they happen, go to the window's behaviour, which makes clicks of them:
 // the hidden switch. A screen reader finds nothing in it.
-class ClickLabel : public EventHandler {
+class ClickLabel {
 public:
     // The label stands for this one of the behaviour's labels.
     ClickLabel(design::WindowBehaviour& behaviour, design::Label label);
@@ -25,12 +25,8 @@ public:
     // The label's element, or null before it is made.
     emscripten::val Element() const { return element_; }
 
-    // A press on the label, and its release wherever it happens.
-    void HandleEvent(emscripten::val event) override;
-
 private:
-    design::WindowBehaviour& behaviour_;
-    design::Label label_;
+    LabelPointer pointer_;
     emscripten::val element_ = emscripten::val::null();
 };
 

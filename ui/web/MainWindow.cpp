@@ -11,16 +11,6 @@ namespace tavrelin::ui {
 
 using emscripten::val;
 
-namespace {
-
-// The element id of a control of an array, as the controls are named in the design.
-std::string ElementId(const char* control, int index)
-{
-    return std::string(control) + "_" + std::to_string(index);
-}
-
-}  // namespace
-
 MainWindow::MainWindow(RandomSource& random) : behaviour_(random, *this)
 {
     CreateControls();
@@ -55,7 +45,7 @@ void MainWindow::CreateControls()
 
     // The title is the page's heading.
     Label1 = CreateElement(client_, "h1", design::ToPixels(design::LABEL1));
-    Label1.set("id", ElementId("Label1", 0));
+    Label1.set("id", design::ControlName("Label1", 0));
     Label1.set("textContent", std::string(design::LABEL1_CAPTION));
     SetStyle(Label1, "background-color", ToCssColour(design::ORANGE));
     SetStyle(Label1, "text-align", ToCssTextAlign(design::LABEL1_ALIGNMENT));
@@ -73,7 +63,7 @@ void MainWindow::CreateControls()
     for (int i = 0; i < 2; ++i) {
         Label2[i] =
             CreateElement(client_, "label", design::ToPixels(design::OnClientArea(design::FRAME1, design::LABEL2[i])));
-        Label2[i].set("id", ElementId("Label2", i));
+        Label2[i].set("id", design::ControlName("Label2", i));
         Label2[i].set("textContent", std::string(design::LABEL2_CAPTIONS[i]));
         SetStyle(Label2[i], "background-color", ToCssColour(design::ORANGE));
         SetStyle(Label2[i], "text-align", ToCssTextAlign(design::LABEL2_ALIGNMENT[i]));
@@ -82,9 +72,9 @@ void MainWindow::CreateControls()
         // normal colours and text. A counter is known by its caption to a screen reader.
         Text2[i] =
             CreateElement(client_, "input", design::ToPixels(design::OnClientArea(design::FRAME1, design::TEXT2[i])));
-        Text2[i].set("id", ElementId("Text2", i));
+        Text2[i].set("id", design::ControlName("Text2", i));
         Text2[i].set("disabled", true);
-        Label2[i].set("htmlFor", ElementId("Text2", i));
+        Label2[i].set("htmlFor", design::ControlName("Text2", i));
         SetStyle(Text2[i], "background-color", ToCssColour(design::TEXT2_COLOURS[i]));
         // Their colours tell the two counters apart in the system's own colours too.
         SetStyle(Text2[i], "forced-color-adjust", "none");
@@ -98,34 +88,26 @@ void MainWindow::CreateControls()
     Label4.Create(client_, design::ToPixels(design::LABEL4), design::LAVENDER);
     Label4.Element().set("id", std::string("Label4"));
 
-    for (const design::FocusStop stop : design::TAB_ORDER_WITH_GRID) {
-        switch (stop) {
-        case design::FocusStop::Text1:
-            Text1 = CreateElement(client_, "textarea", design::ToPixels(design::TEXT1));
-            Text1.set("id", ElementId("Text1", 0));
-            Text1.set("readOnly", true);
-            Text1.set("value", std::string(design::RULES_TEXT));
-            // The text is shown from its start, where the focus finds the caret.
-            Text1.call<void>("setSelectionRange", 0, 0);
-            Text1.call<void>("setAttribute", std::string("aria-label"), std::string(design::TEXT1_NAME));
-            SetStyle(Text1, "resize", "none");
-            SetStyle(Text1, "overflow-y", "scroll");
-            SetStyle(Text1, "user-select", "text");
-            break;
-        case design::FocusStop::Picture1:
-            Picture1.Create(client_, design::ToPixels(design::PICTURE1), assets::WARSHIPS_JPEG, design::PICTURE1_NAME);
-            Picture1.Element().set("id", std::string("Picture1"));
-            break;
-        case design::FocusStop::Command1:
-            Command1.Create(client_, design::COMMAND1_CAPTION, design::ToPixels(design::COMMAND1), design::SIGNAL_RED);
-            Command1.Element().set("id", ElementId("Command1", design::COMMAND1_INDEX));
-            break;
-        case design::FocusStop::Label3:
-            Label3.Create(client_);
-            Label3.Element().set("id", std::string("Label3"));
-            break;
-        }
-    }
+    Text1 = CreateElement(client_, "textarea", design::ToPixels(design::TEXT1));
+    Text1.set("id", design::ControlName("Text1", 0));
+    Text1.set("readOnly", true);
+    Text1.set("value", std::string(design::RULES_TEXT));
+    // The text is shown from its start, where the focus finds the caret.
+    Text1.call<void>("setSelectionRange", 0, 0);
+    Text1.call<void>("setAttribute", std::string("aria-label"), std::string(design::TEXT1_NAME));
+    SetStyle(Text1, "resize", "none");
+    SetStyle(Text1, "overflow-y", "scroll");
+    SetStyle(Text1, "user-select", "text");
+
+    Picture1.Create(client_, design::ToPixels(design::PICTURE1), assets::WARSHIPS_JPEG, design::PICTURE1_NAME);
+    Picture1.Element().set("id", std::string("Picture1"));
+
+    Command1.Create(client_, design::COMMAND1_CAPTION, design::ToPixels(design::COMMAND1), design::SIGNAL_RED,
+                    [this] { behaviour_.Command1_Click(design::COMMAND1_INDEX); });
+    Command1.Element().set("id", design::ControlName("Command1", design::COMMAND1_INDEX));
+
+    Label3.Create(client_);
+    Label3.Element().set("id", std::string("Label3"));
 
     Spoken.Create(client_);
 }

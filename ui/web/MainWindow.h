@@ -65,7 +65,7 @@ private:
     emscripten::val Frame1 = emscripten::val::null();
     std::array<emscripten::val, 2> Label2{emscripten::val::null(), emscripten::val::null()};
     std::array<emscripten::val, 2> Text2{emscripten::val::null(), emscripten::val::null()};
-    PushButton Command1{[this] { behaviour_.Command1_Click(design::COMMAND1_INDEX); }};
+    PushButton Command1;
     emscripten::val Text1 = emscripten::val::null();
     ClickLabel Label4{behaviour_, design::Label::Switch()};
     Announcer Spoken;

@@ -6,10 +6,10 @@ namespace tavrelin::ui {
 
 using emscripten::val;
 
-PushButton::PushButton(std::function<void()> pressed) : pressed_(std::move(pressed)) {}
-
-void PushButton::Create(const val& parent, const std::string& caption, design::Rect place, Colour face)
+void PushButton::Create(const val& parent, const std::string& caption, design::Rect place, Colour face,
+                        std::function<void()> pressed)
 {
+    pressed_ = std::move(pressed);
     element_ = CreateElement(parent, "button", place);
     element_.set("type", std::string("button"));
     element_.set("textContent", caption);

@@ -15,11 +15,10 @@ namespace tavrelin::ui {
 // too, Space or Enter while it has the keyboard focus, or a screen reader's command.
 class PushButton : public EventHandler {
 public:
-    // What a press of the button does.
-    explicit PushButton(std::function<void()> pressed);
-
-    // Makes the button at this place in pixels, last on the parent, with this caption and face.
-    void Create(const emscripten::val& parent, const std::string& caption, design::Rect place, Colour face);
+    // Makes the button at this place in pixels, last on the parent, with this caption and face, and
+    // with what a press of it does.
+    void Create(const emscripten::val& parent, const std::string& caption, design::Rect place, Colour face,
+                std::function<void()> pressed);
     // The button's element, or null before it is made.
     emscripten::val Element() const { return element_; }
 

@@ -42,6 +42,14 @@ std::string ToCssColour(Colour colour)
            std::to_string(colour.Blue) + ")";
 }
 
+std::string ToCssColour(design::SystemColour colour)
+{
+    switch (colour) {
+    case design::SystemColour::WindowText: return "CanvasText";
+    }
+    return "CanvasText";
+}
+
 std::string ToCssTextAlign(design::Alignment alignment)
 {
     switch (alignment) {
@@ -101,21 +109,6 @@ void Place(const val& element, design::Rect pixels)
     SetStyle(element, "top", ToCssPixels(pixels.Top));
     SetStyle(element, "width", ToCssPixels(pixels.Width));
     SetStyle(element, "height", ToCssPixels(pixels.Height));
-}
-
-bool IsMainButton(const val& event)
-{
-    return event["button"].as<int>() == 0;
-}
-
-bool IsFromPointer(const val& event)
-{
-    return event["detail"].as<int>() > 0;
-}
-
-bool IsDoublePress(const val& event)
-{
-    return event["detail"].as<int>() % 2 == 0;
 }
 
 EventHandler::EventHandler()

@@ -8,13 +8,13 @@
 #include <string_view>
 
 #include "CellFace.h"
+#include "Pinned.h"
 #include "WindowDesign.h"
 
 // What every part of the page shares: the design's units, colours, font and images in the page's
-// terms, the making of its elements, what a mouse event says, and the way an element's events reach
-// the object they belong to. Every element is made and changed from here through emscripten's val,
-// and every style is set through the CSS object model, as the page's content policy admits no
-// style written into the page.
+// terms, the making of its elements, and the way an element's events reach the object they belong
+// to. Every element is made and changed from here through emscripten's val, and every style is set
+// through the CSS object model, as the page's content policy admits no style written into the page.
 namespace tavrelin::ui {
 
 // A length in CSS pixels. The browser makes a CSS pixel the size of a pixel at 96 dots per inch on
@@ -23,6 +23,8 @@ std::string ToCssPixels(int pixels);
 
 // A colour as CSS's rgb().
 std::string ToCssColour(Colour colour);
+// A colour of the system's as CSS names it.
+std::string ToCssColour(design::SystemColour colour);
 
 // How a caption stands across its control, as CSS's text-align.
 std::string ToCssTextAlign(design::Alignment alignment);
@@ -43,26 +45,11 @@ emscripten::val CreateElement(const emscripten::val& parent, const std::string& 
 // Moves an element made by CreateElement to this place in pixels.
 void Place(const emscripten::val& element, design::Rect pixels);
 
-// The main button of a mouse: the left one, a pen's tip or a finger.
-bool IsMainButton(const emscripten::val& event);
-// A mouse event of a real pointer carries its click count. A click that the keyboard, a screen
-// reader or a script makes carries none, and neither do the presses and releases that a screen
-// reader sends before its click.
-bool IsFromPointer(const emscripten::val& event);
-// A press that the browser counts as the second of a double-click; a third press starts again.
-bool IsDoublePress(const emscripten::val& event);
-
 // An object that the page's elements hand their events to: each event of a type it listens to
 // reaches HandleEvent, on the page's one thread, one at a time. The page knows the object by its
 // address, so it is neither copied nor moved, and it outlives every element it listens to.
-class EventHandler {
+class EventHandler : private design::Pinned {
 public:
-    // The page knows the object by its address.
-    EventHandler(const EventHandler&) = delete;
-    EventHandler(EventHandler&&) = delete;
-    EventHandler& operator=(const EventHandler&) = delete;
-    EventHandler& operator=(EventHandler&&) = delete;
-
     // Every event that the object listens to.
     virtual void HandleEvent(emscripten::val event) = 0;
 

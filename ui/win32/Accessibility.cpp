@@ -36,7 +36,7 @@ IAccessible* Accessibility::Standard(HWND window, LPARAM objectId)
         }
         lresultFromObject_ = Find<LresultFromObjectFn>(oleacc_, "LresultFromObject");
         createStdAccessibleObject_ = Find<CreateStdAccessibleObjectFn>(oleacc_, "CreateStdAccessibleObject");
-        sysAllocString_ = Find<NamedAccessible::AllocString>(oleaut32_, "SysAllocString");
+        sysAllocString_ = Find<ForwardingAccessible::AllocString>(oleaut32_, "SysAllocString");
     }
     IAccessible* standard = nullptr;
     if (lresultFromObject_ == nullptr || createStdAccessibleObject_ == nullptr || sysAllocString_ == nullptr ||
@@ -45,14 +45,6 @@ IAccessible* Accessibility::Standard(HWND window, LPARAM objectId)
         return nullptr;
     }
     return standard;
-}
-
-LRESULT Accessibility::AnswerNamed(HWND window, WPARAM flags, LPARAM objectId, const std::wstring& name,
-                                   const std::wstring& description, LONG role)
-{
-    return Answer(window, flags, objectId, [&](IAccessible* standard, NamedAccessible::AllocString allocString) {
-        return new NamedAccessible(standard, name, allocString, description, role);
-    });
 }
 
 LRESULT Accessibility::Hand(IAccessible* object, WPARAM flags) const

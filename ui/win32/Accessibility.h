@@ -4,9 +4,8 @@
 
 #include <oleacc.h>
 
-#include <string>
-
-#include "NamedAccessible.h"
+#include "ForwardingAccessible.h"
+#include "Pinned.h"
 
 namespace tavrelin::ui {
 
@@ -14,28 +13,32 @@ namespace tavrelin::ui {
 // when a screen reader first asks, so that the program starts, and runs unread, without them. They
 // are freed with this object. The main window owns the one loader and lends it to each control
 // that a screen reader asks about.
-class Accessibility {
+class Accessibility : private design::Pinned {
 public:
     Accessibility() = default;
-    Accessibility(const Accessibility&) = delete;
-    Accessibility(Accessibility&&) = delete;
-    Accessibility& operator=(const Accessibility&) = delete;
-    Accessibility& operator=(Accessibility&&) = delete;
     ~Accessibility();
 
-    // The answer to WM_GETOBJECT for a window's client area: the object that `make` builds around
-    // the window's standard object, given the library's text allocator. 0 for any other object, or
-    // if the libraries cannot be found, for Windows to answer.
-    template <class Make>
-    LRESULT Answer(HWND window, WPARAM flags, LPARAM objectId, Make make)
+    // The answer to WM_GETOBJECT. A screen reader that asks for a window's client area gets the
+    // object that `make` builds around the window's standard object, given the library's text
+    // allocator; any other question, or one that the libraries cannot answer, goes on to `handOn`,
+    // the window's own procedure.
+    template <class Make, class HandOn>
+    LRESULT Answer(HWND window, WPARAM flags, LPARAM objectId, Make make, HandOn handOn)
     {
         IAccessible* standard = Standard(window, objectId);
-        return standard != nullptr ? Hand(make(standard, sysAllocString_), flags) : 0;
+        return standard != nullptr ? Hand(make(standard, sysAllocString_), flags) : handOn();
     }
-    // The same for a control whose object is its standard one under this name, with this
-    // description and role if given.
-    LRESULT AnswerNamed(HWND window, WPARAM flags, LPARAM objectId, const std::wstring& name,
-                        const std::wstring& description = {}, LONG role = 0);
+    // The same for a control whose object is its standard one with these facts in front.
+    template <class HandOn>
+    LRESULT Answer(HWND window, WPARAM flags, LPARAM objectId, const AccessibleFacts& facts, HandOn handOn)
+    {
+        return Answer(
+            window, flags, objectId,
+            [&facts](IAccessible* standard, ForwardingAccessible::AllocString allocString) {
+                return new ForwardingAccessible(standard, allocString, facts);
+            },
+            handOn);
+    }
 
 private:
     using LresultFromObjectFn = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
@@ -50,7 +53,7 @@ private:
     HMODULE oleaut32_ = nullptr;
     LresultFromObjectFn lresultFromObject_ = nullptr;
     CreateStdAccessibleObjectFn createStdAccessibleObject_ = nullptr;
-    NamedAccessible::AllocString sysAllocString_ = nullptr;
+    ForwardingAccessible::AllocString sysAllocString_ = nullptr;
 };
 
 }  // namespace tavrelin::ui

@@ -1,7 +1,5 @@
 #include "CellGrid.h"
 
-#include <windowsx.h>
-
 #include "CellGridAccessible.h"
 #include "Win32Support.h"
 #include "WindowBehaviour.h"
@@ -33,7 +31,10 @@ std::optional<design::GridKey> ToGridKey(WPARAM key)
 }  // namespace
 
 CellGrid::CellGrid(design::WindowBehaviour& behaviour, Accessibility& accessibility)
-    : behaviour_(behaviour), accessibility_(accessibility)
+    : behaviour_(behaviour), accessibility_(accessibility), pointer_(behaviour, [this](POINT point) {
+          const std::optional<int> cell = CellAt(point);
+          return cell.has_value() ? std::optional(design::Label::Cell(*cell)) : std::nullopt;
+      })
 {
 }
 
@@ -47,6 +48,10 @@ bool CellGrid::Create(HWND parent, int dpi, HFONT font)
 {
     dpi_ = dpi;
     font_ = font;
+    for (int n = 0; n < CELL_COUNT; ++n) {
+        const design::Rect place = design::CellPlace(n, dpi);
+        places_[n] = {place.Left, place.Top, place.Left + place.Width, place.Top + place.Height};
+    }
     const design::Rect place = design::GridPlace(dpi);
     window_ = CreateWindowExW(0, CLASS_NAME, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_GROUP, place.Left,
                               place.Top, place.Width, place.Height, parent, nullptr,
@@ -56,17 +61,15 @@ bool CellGrid::Create(HWND parent, int dpi, HFONT font)
 
 void CellGrid::ShowCell(int Index)
 {
-    const RECT place = CellRect(Index);
-    InvalidateRect(window_, &place, FALSE);
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window_, OBJID_CLIENT, Index + 1);
+    captions_[Index] = Widen(behaviour_.Face(Index).Caption);
+    Repaint(Index);
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window_, OBJID_CLIENT, ChildId(Index));
 }
 
 void CellGrid::ShowCurrentCell(int previous, int current)
 {
-    for (const int n : {previous, current}) {
-        const RECT place = CellRect(n);
-        InvalidateRect(window_, &place, FALSE);
-    }
+    Repaint(previous);
+    Repaint(current);
     if (HasFocus()) {
         FocusCurrentCell();
     }
@@ -74,7 +77,7 @@ void CellGrid::ShowCurrentCell(int previous, int current)
 
 void CellGrid::Announce() const
 {
-    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window_, OBJID_CLIENT, CurrentCell() + 1);
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window_, OBJID_CLIENT, ChildId(behaviour_.CurrentCell()));
 }
 
 void CellGrid::LetTakeFocus(bool takes)
@@ -88,35 +91,14 @@ bool CellGrid::TakesFocus() const
     return (GetWindowLongPtrW(window_, GWL_STYLE) & WS_TABSTOP) != 0;
 }
 
-int CellGrid::CurrentCell() const
-{
-    return behaviour_.CurrentCell();
-}
-
-const std::string& CellGrid::Phrase() const
-{
-    return behaviour_.Phrase();
-}
-
 void CellGrid::FocusCurrentCell() const
 {
-    NotifyWinEvent(EVENT_OBJECT_FOCUS, window_, OBJID_CLIENT, CurrentCell() + 1);
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, window_, OBJID_CLIENT, ChildId(behaviour_.CurrentCell()));
 }
 
-int CellGrid::CellCount() const
+void CellGrid::Repaint(int Index) const
 {
-    return CELL_COUNT;
-}
-
-const CellFace& CellGrid::Face(int Index) const
-{
-    return behaviour_.Face(Index);
-}
-
-RECT CellGrid::CellRect(int Index) const
-{
-    const design::Rect place = design::CellPlace(Index, dpi_);
-    return {place.Left, place.Top, place.Left + place.Width, place.Top + place.Height};
+    InvalidateRect(window_, &places_[Index], FALSE);
 }
 
 std::optional<int> CellGrid::CellAt(POINT point) const
@@ -136,38 +118,33 @@ void CellGrid::Paint(HWND window) const
     const int saved = SaveDC(dc);
     SelectObject(dc, font_);
     SelectObject(dc, GetStockObject(DC_BRUSH));
-    SelectObject(dc, GetStockObject(BLACK_PEN));
+    // The border is the pen's line, one pixel wide, drawn inside the cell's place.
+    static_assert(design::CELL_BORDER == 1, "the stock pen draws 1 pixel wide");
+    SelectObject(dc, GetStockObject(DC_PEN));
+    SetDCPenColor(dc, GetSysColor(ToSysColorIndex(design::CELL_BORDER_COLOUR)));
     SetBkMode(dc, TRANSPARENT);
     // The focus mark shows only while the window shows focus marks.
     const bool marked = HasFocus() && (SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
-    for (int n = 0; n < CellCount(); ++n) {
-        RECT place = CellRect(n);
+    for (int n = 0; n < CELL_COUNT; ++n) {
+        const RECT& place = places_[n];
         // Only the cells whose own place needs painting.
         if (RectVisible(dc, &place) == FALSE) {
             continue;
         }
-        const CellFace& face = Face(n);
-        SetDCBrushColor(dc, ToCOLORREF(face.BackColor));
+        SetDCBrushColor(dc, ToCOLORREF(behaviour_.Face(n).BackColor));
         Rectangle(dc, place.left, place.top, place.right, place.bottom);
-        InflateRect(&place, -1, -1);
-        std::wstring caption = Widen(face.Caption);
-        DrawTextW(dc, caption.data(), static_cast<int>(caption.size()), &place,
+        RECT inside = place;
+        InflateRect(&inside, -design::CELL_BORDER, -design::CELL_BORDER);
+        DrawTextW(dc, captions_[n].c_str(), static_cast<int>(captions_[n].size()), &inside,
                   ToAlignmentFlags(design::LABEL3_ALIGNMENT).Text | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-        if (n == CurrentCell() && marked) {
-            // Inside the border, clear of the cell's edge, where its colour shows.
-            constexpr int MARK_INSET = 3;
-            InflateRect(&place, -MARK_INSET, -MARK_INSET);
-            DrawFocusRect(dc, &place);
+        if (n == behaviour_.CurrentCell() && marked) {
+            RECT mark = place;
+            InflateRect(&mark, -design::FOCUS_MARK_INSET, -design::FOCUS_MARK_INSET);
+            DrawFocusRect(dc, &mark);
         }
     }
     RestoreDC(dc, saved);
     EndPaint(window, &paint);
-}
-
-void CellGrid::Release(POINT point)
-{
-    const std::optional<int> cell = CellAt(point);
-    behaviour_.Release(cell.has_value() ? std::optional(design::Label::Cell(*cell)) : std::nullopt);
 }
 
 bool CellGrid::KeyDown(WPARAM key)
@@ -187,34 +164,11 @@ bool CellGrid::KeyDown(WPARAM key)
 
 LRESULT CellGrid::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (pointer_.HandleMessage(window, message, lParam)) {
+        return 0;
+    }
     switch (message) {
-    case WM_ERASEBKGND:
-        // The cells cover the whole window and paint their own background.
-        return 1;
     case WM_PAINT: Paint(window); return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        if (const std::optional<int> cell = CellAt(point); cell.has_value()) {
-            if (message == WM_LBUTTONDOWN) {
-                behaviour_.Press(design::Label::Cell(*cell));
-            } else {
-                behaviour_.DoublePress(design::Label::Cell(*cell));
-            }
-            // The release comes here wherever the pointer goes.
-            SetCapture(window);
-        }
-        return 0;
-    case WM_LBUTTONUP:
-        if (GetCapture() == window) {
-            Release(point);
-            ReleaseCapture();
-        }
-        return 0;
-    case WM_CAPTURECHANGED:
-        // Losing the mouse, say to another window, ends the press without a click.
-        behaviour_.Release(std::nullopt);
-        return 0;
     case WM_CLICK_CELL: behaviour_.Label3_Click(static_cast<int>(wParam)); return 0;
     case WM_GETDLGCODE:
         // The arrows, the other keys of the grid and Enter are the grid's, not the dialog manager's.
@@ -226,37 +180,30 @@ LRESULT CellGrid::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         }
         break;
     case WM_SETFOCUS:
-    case WM_KILLFOCUS: {
-        const RECT place = CellRect(CurrentCell());
-        InvalidateRect(window, &place, FALSE);
+    case WM_KILLFOCUS:
+        Repaint(behaviour_.CurrentCell());
         if (message == WM_SETFOCUS) {
             // After Windows has told a screen reader that the grid has the focus.
             PostMessageW(window, WM_FOCUS_CURRENT_CELL, 0, 0);
         }
         return 0;
-    }
     case WM_FOCUS_CURRENT_CELL:
         if (HasFocus()) {
             FocusCurrentCell();
         }
         return 0;
-    case WM_UPDATEUISTATE: {
+    case WM_UPDATEUISTATE:
         // The focus mark comes and goes with the window's showing of focus marks.
-        const RECT place = CellRect(CurrentCell());
-        InvalidateRect(window, &place, FALSE);
+        Repaint(behaviour_.CurrentCell());
         break;
-    }
     case WM_GETOBJECT:
         // A screen reader reads the grid as a table of its cells.
-        if (const LRESULT answer =
-                accessibility_.Answer(window, wParam, lParam,
-                                      [this](IAccessible* standard, NamedAccessible::AllocString allocString) {
-                                          return new CellGridAccessible(standard, *this, allocString);
-                                      });
-            answer != 0) {
-            return answer;
-        }
-        break;
+        return accessibility_.Answer(
+            window, wParam, lParam,
+            [this](IAccessible* standard, ForwardingAccessible::AllocString allocString) {
+                return new CellGridAccessible(standard, allocString, *this, behaviour_);
+            },
+            [&] { return DefWindowProcW(window, message, wParam, lParam); });
     case WM_NCDESTROY: window_ = nullptr; break;
     default: break;
     }

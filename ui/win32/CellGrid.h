@@ -2,11 +2,14 @@
 
 #include <windows.h>
 
+#include <array>
 #include <optional>
 #include <string>
 
 #include "Accessibility.h"
-#include "CellFace.h"
+#include "Board.h"
+#include "LabelPointer.h"
+#include "Pinned.h"
 #include "WindowDesign.h"
 
 namespace tavrelin::design {
@@ -15,27 +18,22 @@ class WindowBehaviour;
 
 namespace tavrelin::ui {
 
-// The grid of cells, painted by one window: each cell is a label with a 1-pixel black border, its
+// The grid of cells, painted by one window: each cell is a label with the design's border, its
 // background colour, and its caption at its top, as the window's behaviour says it shows. The
 // mouse's presses and releases on the cells go to the behaviour, which makes clicks of them. While
 // a screen reader runs, Tab reaches the grid, whose keys go to the behaviour too, and the current
 // cell shows the focus mark.
-class CellGrid {
+class CellGrid : private design::Pinned {
 public:
     // A screen reader's questions are answered with the main window's libraries.
     CellGrid(design::WindowBehaviour& behaviour, Accessibility& accessibility);
-    // The window knows this object by its address.
-    CellGrid(const CellGrid&) = delete;
-    CellGrid(CellGrid&&) = delete;
-    CellGrid& operator=(const CellGrid&) = delete;
-    CellGrid& operator=(CellGrid&&) = delete;
-    ~CellGrid() = default;
 
     // False if Windows could not register the window class.
     static bool RegisterWindowClass(HINSTANCE instance);
 
     // Makes the window at the grid's place of the design on the parent, on a display of this many
-    // dots per inch, with captions in this font; false if Windows could not make it.
+    // dots per inch, with captions in this font, and works out where each cell stands; false if
+    // Windows could not make it.
     bool Create(HWND parent, int dpi, HFONT font);
     // Cell Index shows a new face: repaints only that cell and tells a screen reader its new name.
     void ShowCell(int Index);
@@ -48,17 +46,12 @@ public:
 
     // The grid's window, or null before it is made and after it is gone.
     HWND Window() const { return window_; }
-    int CellCount() const;
-    const CellFace& Face(int Index) const;
     // Where the cell stands on the grid's client area.
-    RECT CellRect(int Index) const;
+    const RECT& CellRect(int Index) const { return places_[Index]; }
     // The cell under a point of the grid's client area, if any.
     std::optional<int> CellAt(POINT point) const;
     bool HasFocus() const { return window_ != nullptr && GetFocus() == window_; }
     bool TakesFocus() const;
-    int CurrentCell() const;
-    // What the current cell says besides its name.
-    const std::string& Phrase() const;
     // A shot at the cell, taken on the window's own thread whichever thread asks; false if it
     // cannot be sent there.
     bool PostClick(int Index) const;
@@ -68,12 +61,12 @@ public:
 
 private:
     void Paint(HWND window) const;
-    // The release of the left button over this point.
-    void Release(POINT point);
     // A key while the grid has the focus; false if it is none of the grid's.
     bool KeyDown(WPARAM key);
     // Tells a screen reader which cell has the focus.
     void FocusCurrentCell() const;
+    // Has the cell painted again.
+    void Repaint(int Index) const;
 
     // A click on the cell wParam, posted by a screen reader's action.
     static constexpr UINT WM_CLICK_CELL = WM_APP;
@@ -82,9 +75,13 @@ private:
 
     design::WindowBehaviour& behaviour_;
     Accessibility& accessibility_;
+    LabelPointer pointer_;
     HWND window_ = nullptr;
     int dpi_ = design::DESIGN_DPI;
     HFONT font_ = nullptr;
+    std::array<RECT, CELL_COUNT> places_{};
+    // Each cell's caption as Windows draws it.
+    std::array<std::wstring, CELL_COUNT> captions_{};
 };
 
 }  // namespace tavrelin::ui

@@ -1,122 +1,147 @@
 #include "CellGridAccessible.h"
 
 #include "CellGrid.h"
+#include "GridKey.h"
 #include "ScreenReader.h"
 #include "Win32Support.h"
+#include "WindowBehaviour.h"
 
 namespace tavrelin::ui {
 
 namespace {
 
-VARIANT Int(LONG value)
-{
-    VARIANT result{};
-    result.vt = VT_I4;
-    result.lVal = value;
-    return result;
-}
-
 // What a shot does, said as a default action.
 constexpr wchar_t SHOOT[] = L"Стреляй";
 
+// The cell beside this one in a direction of navigation, if any. Next and previous run as the cell
+// indexes do, down each column and on to the next; up, down, left and right go where the arrow keys
+// move the current cell, and nowhere past the edge.
+std::optional<int> Neighbour(int cell, LONG direction)
+{
+    design::GridKey key = design::GridKey::Left;
+    switch (direction) {
+    case NAVDIR_NEXT: return cell + 1 < CELL_COUNT ? std::optional(cell + 1) : std::nullopt;
+    case NAVDIR_PREVIOUS: return cell > 0 ? std::optional(cell - 1) : std::nullopt;
+    case NAVDIR_LEFT: key = design::GridKey::Left; break;
+    case NAVDIR_RIGHT: key = design::GridKey::Right; break;
+    case NAVDIR_UP: key = design::GridKey::Up; break;
+    case NAVDIR_DOWN: key = design::GridKey::Down; break;
+    default: return std::nullopt;
+    }
+    const int moved = design::MovedCell(cell, key);
+    return moved != cell ? std::optional(moved) : std::nullopt;
+}
+
 }  // namespace
 
-CellGridAccessible::CellGridAccessible(IAccessible* standard, const CellGrid& grid, AllocString allocString)
-    : NamedAccessible(standard, Widen(design::GRID_NAME), allocString), grid_(grid)
+LONG ChildId(int cell)
+{
+    return cell + 1;
+}
+
+std::optional<int> CellOfChild(const VARIANT& child)
+{
+    if (child.vt != VT_I4 || child.lVal < ChildId(0) || child.lVal > ChildId(CELL_COUNT - 1)) {
+        return std::nullopt;
+    }
+    return static_cast<int>(child.lVal - 1);
+}
+
+CellGridAccessible::CellGridAccessible(IAccessible* standard, AllocString allocString, const CellGrid& grid,
+                                       const design::WindowBehaviour& shown)
+    : ForwardingAccessible(standard, allocString, {Widen(design::GRID_NAME), {}, ROLE_SYSTEM_TABLE}),
+      grid_(grid),
+      shown_(shown)
 {
 }
 
 HRESULT STDMETHODCALLTYPE CellGridAccessible::get_accChildCount(LONG* count)
 {
-    *count = Count();
+    *count = grid_.Window() != nullptr ? CELL_COUNT : 0;
     return S_OK;
 }
 
 HRESULT STDMETHODCALLTYPE CellGridAccessible::get_accChild(VARIANT child, IDispatch** object)
 {
+    // The cells are simple children, with no objects of their own.
     *object = nullptr;
-    return Cell(child) >= 0 ? S_FALSE : E_INVALIDARG;
+    return Cell(child).has_value() ? S_FALSE : E_INVALIDARG;
 }
 
 HRESULT STDMETHODCALLTYPE CellGridAccessible::get_accName(VARIANT child, BSTR* name)
 {
-    const int cell = Cell(child);
-    if (cell < 0) {
-        return IsSelf(child) ? NamedAccessible::get_accName(child, name) : E_INVALIDARG;
+    const std::optional<int> cell = Cell(child);
+    if (!cell.has_value()) {
+        return ForwardingAccessible::get_accName(child, name);
     }
-    return Text(Widen(design::CellName(cell, grid_.Face(cell))), name);
+    return Text(Widen(design::CellName(*cell, shown_.Face(*cell))), name);
 }
 
 HRESULT STDMETHODCALLTYPE CellGridAccessible::get_accRole(VARIANT child, VARIANT* role)
 {
-    if (!IsSelf(child) && Cell(child) < 0) {
-        return E_INVALIDARG;
-    }
-    *role = Int(IsSelf(child) ? ROLE_SYSTEM_TABLE : ROLE_SYSTEM_CELL);
-    return S_OK;
+    return Cell(child).has_value() ? Number(ROLE_SYSTEM_CELL, role) : ForwardingAccessible::get_accRole(child, role);
 }
 
 HRESULT STDMETHODCALLTYPE CellGridAccessible::get_accState(VARIANT child, VARIANT* state)
 {
-    const int cell = Cell(child);
-    if (cell < 0) {
-        return NamedAccessible::get_accState(child, state);
+    const std::optional<int> cell = Cell(child);
+    if (!cell.has_value()) {
+        return ForwardingAccessible::get_accState(child, state);
     }
     LONG flags = STATE_SYSTEM_READONLY;
     if (grid_.TakesFocus()) {
         flags |= STATE_SYSTEM_FOCUSABLE;
     }
-    if (grid_.HasFocus() && grid_.CurrentCell() == cell) {
+    if (grid_.HasFocus() && shown_.CurrentCell() == *cell) {
         flags |= STATE_SYSTEM_FOCUSED;
     }
-    *state = Int(flags);
-    return S_OK;
+    return Number(flags, state);
 }
 
 HRESULT STDMETHODCALLTYPE CellGridAccessible::get_accDescription(VARIANT child, BSTR* text)
 {
-    const int cell = Cell(child);
-    if (cell < 0) {
-        return NamedAccessible::get_accDescription(child, text);
+    const std::optional<int> cell = Cell(child);
+    if (!cell.has_value()) {
+        return ForwardingAccessible::get_accDescription(child, text);
     }
-    if (cell != grid_.CurrentCell() || grid_.Phrase().empty()) {
+    if (*cell != shown_.CurrentCell() || shown_.Phrase().empty()) {
         *text = nullptr;
         return S_FALSE;
     }
-    return Text(Widen(grid_.Phrase()), text);
+    return Text(Widen(shown_.Phrase()), text);
 }
 
 HRESULT STDMETHODCALLTYPE CellGridAccessible::get_accFocus(VARIANT* child)
 {
-    *child = grid_.HasFocus() ? Int(grid_.CurrentCell() + 1) : VARIANT{};
-    return grid_.HasFocus() ? S_OK : S_FALSE;
+    if (!grid_.HasFocus()) {
+        *child = VARIANT{};
+        return S_FALSE;
+    }
+    return Number(ChildId(shown_.CurrentCell()), child);
 }
 
 HRESULT STDMETHODCALLTYPE CellGridAccessible::get_accDefaultAction(VARIANT child, BSTR* text)
 {
-    if (Cell(child) < 0) {
-        return NamedAccessible::get_accDefaultAction(child, text);
-    }
-    return Text(SHOOT, text);
+    return Cell(child).has_value() ? Text(SHOOT, text) : ForwardingAccessible::get_accDefaultAction(child, text);
 }
 
 HRESULT STDMETHODCALLTYPE CellGridAccessible::accDoDefaultAction(VARIANT child)
 {
-    const int cell = Cell(child);
-    if (cell < 0) {
-        return NamedAccessible::accDoDefaultAction(child);
+    const std::optional<int> cell = Cell(child);
+    if (!cell.has_value()) {
+        return ForwardingAccessible::accDoDefaultAction(child);
     }
-    return grid_.PostClick(cell) ? S_OK : E_FAIL;
+    return grid_.PostClick(*cell) ? S_OK : E_FAIL;
 }
 
 HRESULT STDMETHODCALLTYPE CellGridAccessible::accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                                           VARIANT child)
 {
-    const int cell = Cell(child);
-    if (cell < 0) {
-        return NamedAccessible::accLocation(left, top, width, height, child);
+    const std::optional<int> cell = Cell(child);
+    if (!cell.has_value()) {
+        return ForwardingAccessible::accLocation(left, top, width, height, child);
     }
-    RECT place = grid_.CellRect(cell);
+    RECT place = grid_.CellRect(*cell);
     MapWindowPoints(grid_.Window(), nullptr, reinterpret_cast<POINT*>(&place), 2);
     *left = place.left;
     *top = place.top;
@@ -127,31 +152,22 @@ HRESULT STDMETHODCALLTYPE CellGridAccessible::accLocation(LONG* left, LONG* top,
 
 HRESULT STDMETHODCALLTYPE CellGridAccessible::accNavigate(LONG direction, VARIANT start, VARIANT* end)
 {
-    // Among the cells, the next and previous go down each column and on to the next; up, down, left
-    // and right go to the neighbouring cell, none past the edge. Child ids count from 1.
-    const int cell = Cell(start);
-    LONG to = 0;
+    const std::optional<int> cell = Cell(start);
+    std::optional<int> to;
     if (IsSelf(start) && direction == NAVDIR_FIRSTCHILD) {
-        to = 1;
+        to = 0;
     } else if (IsSelf(start) && direction == NAVDIR_LASTCHILD) {
-        to = Count();
-    } else if (cell >= 0 && direction == NAVDIR_NEXT && cell + 1 < Count()) {
-        to = cell + 2;
-    } else if (cell > 0 && direction == NAVDIR_PREVIOUS) {
-        to = cell;
-    } else if (cell >= 0 && direction == NAVDIR_LEFT && CellCol(cell) > 0) {
-        to = cell - FIELD_SIZE + 1;
-    } else if (cell >= 0 && direction == NAVDIR_RIGHT && CellCol(cell) < FIELD_SIZE - 1) {
-        to = cell + FIELD_SIZE + 1;
-    } else if (cell >= 0 && direction == NAVDIR_UP && CellRow(cell) > 0) {
-        to = cell;
-    } else if (cell >= 0 && direction == NAVDIR_DOWN && CellRow(cell) < FIELD_SIZE - 1) {
-        to = cell + 2;
-    } else if (cell < 0) {
-        return NamedAccessible::accNavigate(direction, start, end);
+        to = CELL_COUNT - 1;
+    } else if (cell.has_value()) {
+        to = Neighbour(*cell, direction);
+    } else {
+        return ForwardingAccessible::accNavigate(direction, start, end);
     }
-    *end = to != 0 ? Int(to) : VARIANT{};
-    return to != 0 ? S_OK : S_FALSE;
+    if (!to.has_value()) {
+        *end = VARIANT{};
+        return S_FALSE;
+    }
+    return Number(ChildId(*to), end);
 }
 
 HRESULT STDMETHODCALLTYPE CellGridAccessible::accHitTest(LONG x, LONG y, VARIANT* child)
@@ -163,23 +179,12 @@ HRESULT STDMETHODCALLTYPE CellGridAccessible::accHitTest(LONG x, LONG y, VARIANT
         *child = VARIANT{};
         return S_FALSE;
     }
-    *child = Int(*cell + 1);
-    return S_OK;
+    return Number(ChildId(*cell), child);
 }
 
-LONG CellGridAccessible::Count() const
+std::optional<int> CellGridAccessible::Cell(const VARIANT& child) const
 {
-    return grid_.Window() != nullptr ? grid_.CellCount() : 0;
-}
-
-bool CellGridAccessible::IsSelf(VARIANT child)
-{
-    return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
-}
-
-int CellGridAccessible::Cell(VARIANT child) const
-{
-    return child.vt == VT_I4 && child.lVal >= 1 && child.lVal <= Count() ? static_cast<int>(child.lVal - 1) : -1;
+    return grid_.Window() != nullptr ? CellOfChild(child) : std::nullopt;
 }
 
 }  // namespace tavrelin::ui

@@ -1,17 +1,31 @@
 #pragma once
 
-#include "NamedAccessible.h"
+#include <optional>
+
+#include "ForwardingAccessible.h"
+
+namespace tavrelin::design {
+class WindowBehaviour;
+}  // namespace tavrelin::design
 
 namespace tavrelin::ui {
 
 class CellGrid;
 
-// The grid as a screen reader sees it: a table whose children 1 to 196 are its cells, each named by
-// its place and what it shows, at its place on the screen, and shot by its default action. It reads
-// the grid through the grid's own interface.
-class CellGridAccessible : public NamedAccessible {
+// A cell as a child of the grid's object: child ids count the cells from 1, as 0 is the grid itself.
+LONG ChildId(int cell);
+// The cell that a child id stands for, or none for the grid itself or an id past the last cell.
+std::optional<int> CellOfChild(const VARIANT& child);
+
+// The grid as a screen reader sees it: a table named as the window's grid, whose children are its
+// cells, each named by its place and what it shows, at its place on the screen, and shot by its
+// default action.
+class CellGridAccessible : public ForwardingAccessible {
 public:
-    CellGridAccessible(IAccessible* standard, const CellGrid& grid, AllocString allocString);
+    // The grid's window tells where the cells stand and which has the focus; the behaviour what
+    // they show.
+    CellGridAccessible(IAccessible* standard, AllocString allocString, const CellGrid& grid,
+                       const design::WindowBehaviour& shown);
 
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override;
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override;
@@ -29,13 +43,11 @@ public:
     HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override;
 
 private:
-    // No cells once the grid's window is gone.
-    LONG Count() const;
-    static bool IsSelf(VARIANT child);
-    // The cell index a child stands for, or -1 for the grid itself or no child.
-    int Cell(VARIANT child) const;
+    // The cell a child id stands for; none once the grid's window is gone.
+    std::optional<int> Cell(const VARIANT& child) const;
 
     const CellGrid& grid_;
+    const design::WindowBehaviour& shown_;
 };
 
 }  // namespace tavrelin::ui

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include "ClickRule.h"
+#include "LabelPointer.h"
+#include "Pinned.h"
 #include "WindowDesign.h"
 
 namespace tavrelin::design {
@@ -14,16 +16,10 @@ namespace tavrelin::ui {
 // A label with no caption, all of it one background colour, whose presses and releases of the left
 // button go to the window's behaviour, which makes clicks of them: the hidden switch. A screen
 // reader finds nothing in it.
-class ClickLabel {
+class ClickLabel : private design::Pinned {
 public:
     // The label stands for this one of the behaviour's labels.
     ClickLabel(design::WindowBehaviour& behaviour, design::Label label);
-    // The window knows this object by its address.
-    ClickLabel(const ClickLabel&) = delete;
-    ClickLabel(ClickLabel&&) = delete;
-    ClickLabel& operator=(const ClickLabel&) = delete;
-    ClickLabel& operator=(ClickLabel&&) = delete;
-    ~ClickLabel() = default;
 
     // False if Windows could not register the window class.
     static bool RegisterWindowClass(HINSTANCE instance);
@@ -37,8 +33,7 @@ public:
 private:
     void Paint(HWND window) const;
 
-    design::WindowBehaviour& behaviour_;
-    design::Label label_;
+    LabelPointer pointer_;
     Colour background_;
 };
 

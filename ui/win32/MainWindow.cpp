@@ -1,7 +1,5 @@
 #include "MainWindow.h"
 
-#include <algorithm>
-
 #include "RulesText.h"
 
 namespace tavrelin::ui {
@@ -101,9 +99,9 @@ void MainWindow::PlaceWindow()
         return;
     }
     const RECT& work = monitor.rcWork;
-    const int left = std::max(work.left, work.left + (work.right - work.left - size.cx) / 2);
-    const int top = std::max(work.top, work.top + (work.bottom - work.top - size.cy) / 2);
-    SetWindowPos(window_, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    const design::Rect place =
+        design::CentredWindow({work.left, work.top, work.right - work.left, work.bottom - work.top}, size.cx, size.cy);
+    SetWindowPos(window_, nullptr, place.Left, place.Top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The order of creation is both the order of Tab and the stacking, first on top: the three
@@ -113,30 +111,12 @@ void MainWindow::PlaceWindow()
 bool MainWindow::CreateControls()
 {
     HFONT font = font_.get();
-    for (const design::FocusStop stop : design::TAB_ORDER) {
-        switch (stop) {
-        case design::FocusStop::Text1:
-            if (!Text1.Create(window_, ToRECT(design::TEXT1, dpi_), font, Widen(design::RULES_TEXT))) {
-                return false;
-            }
-            break;
-        case design::FocusStop::Picture1:
-            if (!Picture1.Create(window_, ToRECT(design::PICTURE1, dpi_), PICTURE_RESOURCE)) {
-                return false;
-            }
-            break;
-        case design::FocusStop::Command1:
-            if (!Command1.Create(window_, Widen(design::COMMAND1_CAPTION), ToRECT(design::COMMAND1, dpi_), font,
-                                 design::SIGNAL_RED, COMMAND1_ID)) {
-                return false;
-            }
-            break;
-        case design::FocusStop::Label3:
-            // The grid is made at start-up, last, so that Tab reaches it after "Чисти".
-            break;
-        }
+    if (!Text1.Create(window_, ToRECT(design::TEXT1, dpi_), font, Widen(design::RULES_TEXT)) ||
+        !Picture1.Create(window_, ToRECT(design::PICTURE1, dpi_), PICTURE_RESOURCE) ||
+        !Command1.Create(window_, Widen(design::COMMAND1_CAPTION), ToRECT(design::COMMAND1, dpi_), font,
+                         design::SIGNAL_RED, COMMAND1_ID)) {
+        return false;
     }
-
     if (!Label4.Create(window_, ToRECT(design::LABEL4, dpi_), design::LAVENDER)) {
         return false;
     }

@@ -7,9 +7,11 @@
 #include "Accessibility.h"
 #include "CellGrid.h"
 #include "ClickLabel.h"
+#include "Counter.h"
 #include "PictureBox.h"
+#include "Pinned.h"
 #include "PushButton.h"
-#include "StandardControls.h"
+#include "RulesBox.h"
 #include "Win32Support.h"
 #include "WindowBehaviour.h"
 #include "WindowView.h"
@@ -18,15 +20,9 @@ namespace tavrelin::ui {
 
 // The game's one window on the Win32 API. It turns the window's design into Windows controls, hands
 // every input to the window's behaviour, and draws what the behaviour tells it to.
-class MainWindow : private design::WindowView {
+class MainWindow : private design::WindowView, private design::Pinned {
 public:
     explicit MainWindow(RandomSource& random);
-    // The window and the controls' handlers know this object by its address.
-    MainWindow(const MainWindow&) = delete;
-    MainWindow(MainWindow&&) = delete;
-    MainWindow& operator=(const MainWindow&) = delete;
-    MainWindow& operator=(MainWindow&&) = delete;
-    ~MainWindow() = default;
 
     // Makes the window and its controls, runs the start-up and shows the window; false if Windows
     // could not make the window or any of its controls.
@@ -41,8 +37,8 @@ public:
 private:
     // The outer size of the window whose client area is the design's; the window is never any other.
     SIZE FrameSize(HWND window) const;
-    // Sizes the window to FrameSize and centres all of it on the work area of its display, its
-    // caption never above the work area's top nor its frame left of its left.
+    // Sizes the window to FrameSize and places all of it on the work area of its display as the
+    // design says.
     void PlaceWindow();
     // False if Windows could not make every control.
     bool CreateControls();

@@ -45,8 +45,7 @@ void PictureBox::Paint(HWND window) const
         DeleteDC(pictureDc);
         ExcludeClipRect(dc, 0, 0, size.bmWidth, size.bmHeight);
     }
-    // Where the box is larger than its picture, the box's own face shows; the class has no
-    // background to erase first, so the picture never flashes.
+    // Where the box is larger than its picture, the box's own face shows.
     FillRect(dc, &inside, GetSysColorBrush(COLOR_BTNFACE));
     RestoreDC(dc, saved);
     // The focus mark shows only while the window shows focus marks.
@@ -72,12 +71,8 @@ LRESULT PictureBox::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         break;
     case WM_GETOBJECT:
         // A screen reader finds the box as a picture, named by what it shows.
-        if (const LRESULT answer = accessibility_.AnswerNamed(window, wParam, lParam, Widen(design::PICTURE1_NAME), {},
-                                                              ROLE_SYSTEM_GRAPHIC);
-            answer != 0) {
-            return answer;
-        }
-        break;
+        return accessibility_.Answer(window, wParam, lParam, {Widen(design::PICTURE1_NAME), {}, ROLE_SYSTEM_GRAPHIC},
+                                     [&] { return DefWindowProcW(window, message, wParam, lParam); });
     case WM_NCDESTROY: window_ = nullptr; break;
     default: break;
     }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "Accessibility.h"
+#include "Pinned.h"
 #include "Win32Support.h"
 
 namespace tavrelin::ui {
@@ -10,16 +11,10 @@ namespace tavrelin::ui {
 // A picture in a sunken 2-pixel border, drawn one image pixel to one screen pixel from the inner
 // top-left corner and cut off at the inner edges. It takes the keyboard focus, by Tab or by a
 // click, and shows a focus mark while it has it and the window shows focus marks.
-class PictureBox {
+class PictureBox : private design::Pinned {
 public:
     // A screen reader's questions are answered with the main window's libraries.
     explicit PictureBox(Accessibility& accessibility) : accessibility_(accessibility) {}
-    // The window knows this object by its address.
-    PictureBox(const PictureBox&) = delete;
-    PictureBox(PictureBox&&) = delete;
-    PictureBox& operator=(const PictureBox&) = delete;
-    PictureBox& operator=(PictureBox&&) = delete;
-    ~PictureBox() = default;
 
     // False if Windows could not register the window class.
     static bool RegisterWindowClass(HINSTANCE instance);

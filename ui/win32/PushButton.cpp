@@ -63,13 +63,8 @@ LRESULT PushButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         description_.clear();
         break;
     case WM_GETOBJECT:
-        if (!description_.empty()) {
-            if (const LRESULT answer = accessibility_.AnswerNamed(Window(), wParam, lParam, {}, description_);
-                answer != 0) {
-                return answer;
-            }
-        }
-        break;
+        return accessibility_.Answer(Window(), wParam, lParam, {{}, description_, 0},
+                                     [&] { return CallOwnProc(message, wParam, lParam); });
     default: break;
     }
     return CallOwnProc(message, wParam, lParam);

@@ -8,6 +8,7 @@
 #include <type_traits>
 
 #include "CellFace.h"
+#include "Pinned.h"
 #include "WindowDesign.h"
 
 // What every window of the program shares: the design's units and colours in the Windows API's
@@ -20,6 +21,15 @@ RECT ToRECT(design::Rect twips, int dpi);
 constexpr COLORREF ToCOLORREF(Colour colour)
 {
     return RGB(colour.Red, colour.Green, colour.Blue);
+}
+
+// The index of a colour of the system's, for GetSysColor.
+constexpr int ToSysColorIndex(design::SystemColour colour)
+{
+    switch (colour) {
+    case design::SystemColour::WindowText: return COLOR_WINDOWTEXT;
+    }
+    return COLOR_WINDOWTEXT;
 }
 
 // The game's and the design's texts are UTF-8; the Windows API takes UTF-16.
@@ -69,7 +79,7 @@ HWND CreateControl(HWND parent, DWORD exStyle, const wchar_t* className, const s
 
 // One of Windows' own controls with a procedure of ours in front of Windows' own: HandleMessage
 // sees every message first, and hands on what it leaves to Windows through CallOwnProc.
-class SubclassedControl {
+class SubclassedControl : private design::Pinned {
 public:
     // The control, or null before it is made and after it is gone.
     HWND Window() const { return window_; }
@@ -79,11 +89,6 @@ public:
 
 protected:
     SubclassedControl() = default;
-    // The control's procedure knows this object by its address.
-    SubclassedControl(const SubclassedControl&) = delete;
-    SubclassedControl(SubclassedControl&&) = delete;
-    SubclassedControl& operator=(const SubclassedControl&) = delete;
-    SubclassedControl& operator=(SubclassedControl&&) = delete;
     ~SubclassedControl() = default;
 
     // Makes the control as CreateControl does and puts HandleMessage in front of its procedure;
@@ -118,7 +123,8 @@ LRESULT CALLBACK WindowProcOf(HWND window, UINT message, WPARAM wParam, LPARAM l
 }
 
 // Registers the class of windows that all belong to objects of type T, as WindowProcOf says, with
-// the arrow cursor and these class styles; false if Windows refused.
+// the arrow cursor and these class styles; false if Windows refused. The class has no background
+// for Windows to erase first: each of its windows paints all of itself, and never flashes.
 template <class T>
 bool RegisterWindowClass(HINSTANCE instance, const wchar_t* className, UINT style = 0)
 {

@@ -7,30 +7,32 @@
 #include <string>
 #include <utility>
 
+#include "Pinned.h"
+
 namespace tavrelin::ui {
 
-// A window's standard object, passed every question but its name, which it answers itself.
-class NamedAccessible : public IAccessible {
+// What a control says of itself to a screen reader where it differs from its standard object: its
+// name, description and role. An empty text or a role of 0 leaves the standard object's.
+struct AccessibleFacts {
+    std::wstring Name;
+    std::wstring Description;
+    LONG Role = 0;
+};
+
+// A window's standard object, with the window's own facts in front of it: every question is passed
+// to the standard object, but for the facts the window gives. A window whose children differ too,
+// as the grid's cells do, answers for them in a class of its own on top of this one.
+class ForwardingAccessible : public IAccessible, private design::Pinned {
 public:
     // The library's function that makes a text for the caller to free.
     using AllocString = BSTR(WINAPI*)(const OLECHAR*);
 
-    // With no name, the standard object's stands; a description and a role, if given, are the
-    // object's own.
-    NamedAccessible(IAccessible* standard, std::wstring name, AllocString allocString, std::wstring description = {},
-                    LONG role = 0)
-        : standard_(standard),
-          name_(std::move(name)),
-          description_(std::move(description)),
-          role_(role),
-          allocString_(allocString)
+    // Takes over the caller's reference to the standard object.
+    ForwardingAccessible(IAccessible* standard, AllocString allocString, AccessibleFacts facts)
+        : standard_(standard), allocString_(allocString), facts_(std::move(facts))
     {
     }
-    NamedAccessible(const NamedAccessible&) = delete;
-    NamedAccessible(NamedAccessible&&) = delete;
-    NamedAccessible& operator=(const NamedAccessible&) = delete;
-    NamedAccessible& operator=(NamedAccessible&&) = delete;
-    virtual ~NamedAccessible() { standard_->Release(); }
+    virtual ~ForwardingAccessible() { standard_->Release(); }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
     {
@@ -52,16 +54,19 @@ public:
         return static_cast<ULONG>(left);
     }
 
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return standard_->GetTypeInfoCount(count); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override
     {
-        *count = 0;
-        return S_OK;
+        return standard_->GetTypeInfo(index, locale, info);
     }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override
     {
-        return E_NOTIMPL;
+        return standard_->GetIDsOfNames(iid, names, count, locale, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* parameters,
+                                     VARIANT* result, EXCEPINFO* exception, UINT* argument) override
+    {
+        return standard_->Invoke(id, iid, locale, flags, parameters, result, exception, argument);
     }
 
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return standard_->get_accParent(parent); }
@@ -72,10 +77,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
     {
-        if (child.vt == VT_I4 && child.lVal == CHILDID_SELF && !name_.empty()) {
-            return Text(name_, name);
-        }
-        return standard_->get_accName(child, name);
+        return IsSelf(child) && !facts_.Name.empty() ? Text(facts_.Name, name) : standard_->get_accName(child, name);
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override
     {
@@ -83,20 +85,12 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override
     {
-        if (child.vt == VT_I4 && child.lVal == CHILDID_SELF && !description_.empty()) {
-            return Text(description_, text);
-        }
-        return standard_->get_accDescription(child, text);
+        return IsSelf(child) && !facts_.Description.empty() ? Text(facts_.Description, text)
+                                                            : standard_->get_accDescription(child, text);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
     {
-        if (child.vt == VT_I4 && child.lVal == CHILDID_SELF && role_ != 0) {
-            *role = VARIANT{};
-            role->vt = VT_I4;
-            role->lVal = role_;
-            return S_OK;
-        }
-        return standard_->get_accRole(child, role);
+        return IsSelf(child) && facts_.Role != 0 ? Number(facts_.Role, role) : standard_->get_accRole(child, role);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
     {
@@ -140,23 +134,37 @@ public:
     {
         return standard_->accDoDefaultAction(child);
     }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override
+    {
+        return standard_->put_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override
+    {
+        return standard_->put_accValue(child, value);
+    }
 
 protected:
+    // Whether a child id names the object itself rather than one of its children.
+    static bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
     // A text handed to the caller, who frees it.
     HRESULT Text(const std::wstring& text, BSTR* result) const
     {
         *result = allocString_(text.c_str());
         return *result != nullptr ? S_OK : E_OUTOFMEMORY;
     }
+    // A number handed to the caller.
+    static HRESULT Number(LONG value, VARIANT* result)
+    {
+        *result = VARIANT{};
+        result->vt = VT_I4;
+        result->lVal = value;
+        return S_OK;
+    }
 
 private:
     IAccessible* standard_;
-    std::wstring name_;
-    std::wstring description_;
-    LONG role_;
     AllocString allocString_;
+    AccessibleFacts facts_;
     LONG references_ = 1;
 };
 

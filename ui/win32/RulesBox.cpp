@@ -1,31 +1,8 @@
-#include "StandardControls.h"
-
-#include <utility>
+#include "RulesBox.h"
 
 #include "ScreenReader.h"
 
 namespace tavrelin::ui {
-
-bool Counter::Create(HWND parent, const RECT& place, HFONT font, std::wstring name)
-{
-    name_ = std::move(name);
-    return SubclassedControl::Create(parent, WS_EX_CLIENTEDGE, L"EDIT", L"", ES_CENTER | ES_READONLY, place, font);
-}
-
-LRESULT Counter::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_NCHITTEST: return HTTRANSPARENT;
-    case WM_SETFOCUS: SetFocus(GetNextDlgTabItem(GetParent(Window()), Window(), FALSE)); return 0;
-    case WM_GETOBJECT:
-        if (const LRESULT answer = accessibility_.AnswerNamed(Window(), wParam, lParam, name_); answer != 0) {
-            return answer;
-        }
-        break;
-    default: break;
-    }
-    return CallOwnProc(message, wParam, lParam);
-}
 
 bool RulesBox::Create(HWND parent, const RECT& place, HFONT font, const std::wstring& text)
 {
@@ -51,11 +28,8 @@ LRESULT RulesBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // The dialog manager selects all of a text box's text on Tab only when the box asks for it.
         return CallOwnProc(message, wParam, lParam) & ~DLGC_HASSETSEL;
     case WM_GETOBJECT:
-        if (const LRESULT answer = accessibility_.AnswerNamed(Window(), wParam, lParam, Widen(design::TEXT1_NAME));
-            answer != 0) {
-            return answer;
-        }
-        break;
+        return accessibility_.Answer(Window(), wParam, lParam, {Widen(design::TEXT1_NAME), {}, 0},
+                                     [&] { return CallOwnProc(message, wParam, lParam); });
     default: break;
     }
     return CallOwnProc(message, wParam, lParam);
