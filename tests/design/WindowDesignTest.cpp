@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <string>
 
 #include "Board.h"
 #include "WindowDesign.h"

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPushButton>
 
+#include "../game/GameTestSupport.h"
 #include "Application.h"
 #include "WidgetTestSupport.h"
 
@@ -67,22 +68,14 @@ private slots:
         ShownWindow shown;
         QVERIFY(shown.exposed);
         const Game& game = shown.window->game();
-        const auto firstCellWith = [&game](CellCode code) {
-            for (int n = 0; n < CELL_COUNT; ++n) {
-                if (game.Board[CellRow(n)][CellCol(n)] == code) {
-                    return n;
-                }
-            }
-            return -1;
-        };
         const auto cellCentre = [](int n) { return QPoint(8 + CellCol(n) * 20 + 10, 32 + CellRow(n) * 20 + 10); };
 
         ExpectPicture(shown, QStringLiteral("1-start"));
-        shown.ClickAt(cellCentre(firstCellWith(CELL_EMPTY)));
+        shown.ClickAt(cellCentre(FirstCellWith(game.Board, CELL_EMPTY)));
         ExpectPicture(shown, QStringLiteral("2-water"));
-        shown.ClickAt(cellCentre(firstCellWith(CELL_NEAR)));
+        shown.ClickAt(cellCentre(FirstCellWith(game.Board, CELL_NEAR)));
         ExpectPicture(shown, QStringLiteral("3-near"));
-        shown.ClickAt(cellCentre(firstCellWith(CELL_SHIP)));
+        shown.ClickAt(cellCentre(FirstCellWith(game.Board, CELL_SHIP)));
         ExpectPicture(shown, QStringLiteral("4-hit"));
         shown.ClickAt(QPoint(500, 324));
         ExpectPicture(shown, QStringLiteral("5-switch-on"));
@@ -137,13 +130,8 @@ private slots:
             qPrintable(QStringLiteral("%1 pixels of ink, %2 at scale 1").arg(inkBottom - inkTop + 1).arg(designInk)));
 
         // The picture, one of its pixels to one of the display's, from inside the box's border.
-        const QImage picture =
-            QImage(QStringLiteral(TAVRELIN_ASSETS_DIR "/warships.jpg")).convertToFormat(QImage::Format_RGB32);
-        for (int y = 0; y < picture.height(); ++y) {
-            for (int x = 0; x < picture.width(); ++x) {
-                QCOMPARE(window.pixel(447 + x, 51 + y), picture.pixel(x, y));
-            }
-        }
+        const QImage picture(QStringLiteral(TAVRELIN_ASSETS_DIR "/warships.jpg"));
+        QCOMPARE(DifferentPixels(window.copy(447, 51, picture.width(), picture.height()), picture).Count, 0);
     }
 };
 

@@ -22,8 +22,9 @@ bool LabelPointer::eventFilter(QObject* watched, QEvent* event)
         return QObject::eventFilter(watched, event);
     }
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() != Qt::LeftButton) {
-        return false;
+    // A disabled widget takes no mouse; a release of another button is the widget's and no one's.
+    if (!static_cast<QWidget*>(watched)->isEnabled() || mouse->button() != Qt::LeftButton) {
+        return type == QEvent::MouseButtonRelease;
     }
     const std::optional<design::Label> under = labelAt_(mouse->position().toPoint());
     if (type == QEvent::MouseButtonRelease) {

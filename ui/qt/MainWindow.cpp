@@ -54,8 +54,9 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     CentreOnScreen();
 }
 
-// The controls in the order of the design's table. The order of Tab is set apart, and each control
-// that covers a part of another is raised over it.
+// The order of creation is only the order of reading: the order of Tab is set apart from it, and
+// each control that covers a part of another, a counter its caption and the rules box the switch,
+// is raised over it.
 void MainWindow::CreateControls()
 {
     setWindowTitle(QString::fromStdString(design::WindowCaption()));

@@ -16,11 +16,11 @@ class WindowBehaviour;
 
 namespace tavrelin::ui {
 
-// The grid of cells as a table of 14 rows of 14 cells: each cell a label with the design's border, its background
-// colour, and its caption at its top, as the window's behaviour says it shows. The mouse's presses on the cells, and
-// their releases wherever they happen, go to the behaviour, which makes clicks of them. While the grid takes the focus,
-// its current cell is its one stop of Tab; with the focus, the keys go to the behaviour and the current cell shows a
-// mark.
+// The grid of cells as a table of 14 rows of 14 cells: each cell a label with the design's border,
+// its background colour, and its caption at its top, as the window's behaviour says it shows. The
+// mouse's presses on the cells, and their releases wherever they happen, go to the behaviour, which
+// makes clicks of them. While the grid takes the focus, its current cell is its one stop of Tab;
+// with the focus, the keys go to the behaviour and the current cell shows a mark.
 class CellGrid : public EventHandler {
 public:
     // Captions stand across their cells as the alignment says, always at the top.

@@ -49,10 +49,15 @@ bool LabelPointer::TakePointersClick()
 
 void LabelPointer::HandleEvent(val event)
 {
+    const bool press = event["type"].as<std::string>() == "mousedown";
+    if (press) {
+        // Any other press ends the one before.
+        pressed_ = val::null();
+    }
     if (!IsMainButton(event) || !IsFromPointer(event)) {
         return;
     }
-    if (event["type"].as<std::string>() == "mousedown") {
+    if (press) {
         Press(event);
     } else {
         Release(event);
@@ -63,10 +68,10 @@ void LabelPointer::Press(const val& event)
 {
     event.call<void>("preventDefault");
     const std::optional<design::Label> label = labelUnder_(event);
-    pressed_ = label.has_value() ? event["target"] : val::null();
     if (!label.has_value()) {
         return;
     }
+    pressed_ = event["target"];
     if (IsDoublePress(event)) {
         behaviour_.DoublePress(*label);
     } else {

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include <algorithm>
+#include <array>
 
 #include "EmbeddedFiles.h"
 #include "RulesText.h"
@@ -26,6 +27,8 @@ MainWindow::MainWindow(RandomSource& random) : behaviour_(random, *this)
 // so the rules box also covers the switch.
 void MainWindow::CreateControls()
 {
+    static_assert(design::TAB_ORDER_WITH_GRID == std::array{design::FocusStop::Text1, design::FocusStop::Picture1,
+                                                            design::FocusStop::Command1, design::FocusStop::Label3});
     val document = val::global("document");
     document.set("title", design::WindowCaption());
     val icon = document.call<val>("createElement", std::string("link"));

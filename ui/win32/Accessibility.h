@@ -28,10 +28,14 @@ public:
         IAccessible* standard = Standard(window, objectId);
         return standard != nullptr ? Hand(make(standard, sysAllocString_), flags) : handOn();
     }
-    // The same for a control whose object is its standard one with these facts in front.
+    // The same for a control whose object is its standard one with these facts in front; a control
+    // with no facts of its own is left to its own procedure.
     template <class HandOn>
     LRESULT Answer(HWND window, WPARAM flags, LPARAM objectId, const AccessibleFacts& facts, HandOn handOn)
     {
+        if (facts.Name.empty() && facts.Description.empty() && facts.Role == 0) {
+            return handOn();
+        }
         return Answer(
             window, flags, objectId,
             [&facts](IAccessible* standard, ForwardingAccessible::AllocString allocString) {

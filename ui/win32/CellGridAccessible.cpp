@@ -1,5 +1,9 @@
 #include "CellGridAccessible.h"
 
+#include <algorithm>
+#include <array>
+#include <utility>
+
 #include "CellGrid.h"
 #include "GridKey.h"
 #include "ScreenReader.h"
@@ -13,22 +17,28 @@ namespace {
 // What a shot does, said as a default action.
 constexpr wchar_t SHOOT[] = L"Стреляй";
 
+// The arrow key that moves the current cell the way of each direction of navigation.
+constexpr std::array<std::pair<LONG, design::GridKey>, 4> ARROWS{{
+    {NAVDIR_LEFT, design::GridKey::Left},
+    {NAVDIR_RIGHT, design::GridKey::Right},
+    {NAVDIR_UP, design::GridKey::Up},
+    {NAVDIR_DOWN, design::GridKey::Down},
+}};
+
 // The cell beside this one in a direction of navigation, if any. Next and previous run as the cell
 // indexes do, down each column and on to the next; up, down, left and right go where the arrow keys
 // move the current cell, and nowhere past the edge.
 std::optional<int> Neighbour(int cell, LONG direction)
 {
-    design::GridKey key = design::GridKey::Left;
-    switch (direction) {
-    case NAVDIR_NEXT: return cell + 1 < CELL_COUNT ? std::optional(cell + 1) : std::nullopt;
-    case NAVDIR_PREVIOUS: return cell > 0 ? std::optional(cell - 1) : std::nullopt;
-    case NAVDIR_LEFT: key = design::GridKey::Left; break;
-    case NAVDIR_RIGHT: key = design::GridKey::Right; break;
-    case NAVDIR_UP: key = design::GridKey::Up; break;
-    case NAVDIR_DOWN: key = design::GridKey::Down; break;
-    default: return std::nullopt;
+    if (direction == NAVDIR_NEXT) {
+        return cell + 1 < CELL_COUNT ? std::optional(cell + 1) : std::nullopt;
     }
-    const int moved = design::MovedCell(cell, key);
+    if (direction == NAVDIR_PREVIOUS) {
+        return cell > 0 ? std::optional(cell - 1) : std::nullopt;
+    }
+    const auto* arrow =
+        std::find_if(ARROWS.begin(), ARROWS.end(), [direction](const auto& pair) { return pair.first == direction; });
+    const int moved = arrow != ARROWS.end() ? design::MovedCell(cell, arrow->second) : cell;
     return moved != cell ? std::optional(moved) : std::nullopt;
 }
 
@@ -44,7 +54,7 @@ std::optional<int> CellOfChild(const VARIANT& child)
     if (child.vt != VT_I4 || child.lVal < ChildId(0) || child.lVal > ChildId(CELL_COUNT - 1)) {
         return std::nullopt;
     }
-    return static_cast<int>(child.lVal - 1);
+    return static_cast<int>(child.lVal - ChildId(0));
 }
 
 CellGridAccessible::CellGridAccessible(IAccessible* standard, AllocString allocString, const CellGrid& grid,
@@ -72,14 +82,17 @@ HRESULT STDMETHODCALLTYPE CellGridAccessible::get_accName(VARIANT child, BSTR* n
 {
     const std::optional<int> cell = Cell(child);
     if (!cell.has_value()) {
-        return ForwardingAccessible::get_accName(child, name);
+        return IsSelf(child) ? ForwardingAccessible::get_accName(child, name) : E_INVALIDARG;
     }
     return Text(Widen(design::CellName(*cell, shown_.Face(*cell))), name);
 }
 
 HRESULT STDMETHODCALLTYPE CellGridAccessible::get_accRole(VARIANT child, VARIANT* role)
 {
-    return Cell(child).has_value() ? Number(ROLE_SYSTEM_CELL, role) : ForwardingAccessible::get_accRole(child, role);
+    if (!IsSelf(child) && !Cell(child).has_value()) {
+        return E_INVALIDARG;
+    }
+    return IsSelf(child) ? ForwardingAccessible::get_accRole(child, role) : Number(ROLE_SYSTEM_CELL, role);
 }
 
 HRESULT STDMETHODCALLTYPE CellGridAccessible::get_accState(VARIANT child, VARIANT* state)
@@ -156,7 +169,7 @@ HRESULT STDMETHODCALLTYPE CellGridAccessible::accNavigate(LONG direction, VARIAN
     std::optional<int> to;
     if (IsSelf(start) && direction == NAVDIR_FIRSTCHILD) {
         to = 0;
-    } else if (IsSelf(start) && direction == NAVDIR_LASTCHILD) {
+    } else if (IsSelf(start) && direction == NAVDIR_LASTCHILD && grid_.Window() != nullptr) {
         to = CELL_COUNT - 1;
     } else if (cell.has_value()) {
         to = Neighbour(*cell, direction);

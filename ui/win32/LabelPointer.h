@@ -23,7 +23,7 @@ public:
 
     LabelPointer(design::WindowBehaviour& behaviour, LabelAt labelAt);
 
-    // True if the message was the left button's, and is handled.
+    // True if the message was the left button's, or the loss of the mouse, and is handled.
     bool HandleMessage(HWND window, UINT message, LPARAM lParam) const;
 
 private:

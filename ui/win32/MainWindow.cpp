@@ -1,5 +1,7 @@
 #include "MainWindow.h"
 
+#include <array>
+
 #include "RulesText.h"
 
 namespace tavrelin::ui {
@@ -110,6 +112,8 @@ void MainWindow::PlaceWindow()
 // start-up.
 bool MainWindow::CreateControls()
 {
+    static_assert(design::TAB_ORDER ==
+                  std::array{design::FocusStop::Text1, design::FocusStop::Picture1, design::FocusStop::Command1});
     HFONT font = font_.get();
     if (!Text1.Create(window_, ToRECT(design::TEXT1, dpi_), font, Widen(design::RULES_TEXT)) ||
         !Picture1.Create(window_, ToRECT(design::PICTURE1, dpi_), PICTURE_RESOURCE) ||
