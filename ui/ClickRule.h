@@ -12,6 +12,11 @@ struct Label {
     int Index = 0;
 
     static constexpr Label Cell(int Index) { return {Array::Label3, Index}; }
+    // The label of a cell where there is one.
+    static constexpr std::optional<Label> Cell(std::optional<int> Index)
+    {
+        return Index.has_value() ? std::optional(Cell(*Index)) : std::nullopt;
+    }
     static constexpr Label Switch() { return {Array::Label4, 0}; }
 
     friend bool operator==(const Label&, const Label&) = default;

@@ -48,10 +48,7 @@ CellGrid::CellGrid(design::WindowBehaviour& behaviour, Qt::Alignment alignment, 
     setAccessibleName(QString::fromUtf8(design::GRID_NAME));
     // Only Tab gives the grid the focus, and only while a screen reader runs.
     setFocusPolicy(Qt::NoFocus);
-    new LabelPointer(behaviour, this, [this](QPoint point) {
-        const std::optional<int> cell = CellAt(point);
-        return cell.has_value() ? std::optional(design::Label::Cell(*cell)) : std::nullopt;
-    });
+    new LabelPointer(behaviour, this, [this](QPoint point) { return design::Label::Cell(CellAt(point)); });
 }
 
 void CellGrid::LayOut()

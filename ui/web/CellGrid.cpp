@@ -39,10 +39,9 @@ std::string FocusMark(Colour cell)
 }  // namespace
 
 CellGrid::CellGrid(design::WindowBehaviour& behaviour, design::Alignment alignment)
-    : behaviour_(behaviour), alignment_(alignment), pointer_(behaviour, [this](const val& event) {
-          const std::optional<int> cell = CellUnder(event);
-          return cell.has_value() ? std::optional(design::Label::Cell(*cell)) : std::nullopt;
-      })
+    : behaviour_(behaviour),
+      alignment_(alignment),
+      pointer_(behaviour, [this](const val& event) { return design::Label::Cell(CellUnder(event)); })
 {
 }
 

@@ -31,10 +31,9 @@ std::optional<design::GridKey> ToGridKey(WPARAM key)
 }  // namespace
 
 CellGrid::CellGrid(design::WindowBehaviour& behaviour, Accessibility& accessibility)
-    : behaviour_(behaviour), accessibility_(accessibility), pointer_(behaviour, [this](POINT point) {
-          const std::optional<int> cell = CellAt(point);
-          return cell.has_value() ? std::optional(design::Label::Cell(*cell)) : std::nullopt;
-      })
+    : behaviour_(behaviour),
+      accessibility_(accessibility),
+      pointer_(behaviour, [this](POINT point) { return design::Label::Cell(CellAt(point)); })
 {
 }
 
